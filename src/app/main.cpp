@@ -1,0 +1,23 @@
+// Quarnel: a steering panel for ships in the Ultima Online client.
+#include <windows.h>
+
+#include "app/single_instance.h"
+#include "toolkit/application.h"
+#include "ui/unit1.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (quarnel::AnotherInstanceRuns()) {
+        quarnel::SignalRunningInstance();
+        return 0;
+    }
+    toolkit::Application& application = toolkit::Application::Instance();
+    application.SetTitle(L"[QUARN] Quarnel");
+    application.Initialize();
+    {
+        quarnel::TForm1 form;
+        if (!toolkit::Guarded([&] { form.CreateAndShow(); }))
+            return 0;
+        application.Run();
+    }
+    return 0;
+}

@@ -1,0 +1,258 @@
+#include "toolkit/controls.h"
+
+#include <windowsx.h>
+
+#include "toolkit/application.h"
+
+namespace toolkit {
+namespace {
+constexpr wchar_t kLabelClass[] = L"TLabel";
+
+MouseButton ButtonOf(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+        return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+} // namespace
+
+// --- Label -----------------------------------------------------------------------------
+
+void Label::Create(HWND parent, const std::wstring& caption, int x, int y, int width, int height,
+                   Align align) {
+    align_ = align;
+    RegisterOwnClass(kLabelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr, nullptr);
+    CreateParams params;
+    params.className = kLabelClass;
+    params.text = caption;
+    params.style = WS_CHILD | WS_VISIBLE;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    params.parent = parent;
+    CreateOwn(params);
+}
+
+void Label::SetColor(COLORREF color) {
+    color_ = color;
+    Invalidate();
+}
+
+void Label::Paint(HDC dc) {
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    const std::wstring text = Text();
+    HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, color_ == CLR_INVALID ? ::GetSysColor(COLOR_WINDOWTEXT) : color_);
+    const UINT format = (align_ == Align::Center ? DT_CENTER : DT_LEFT) | DT_NOCLIP;
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
+    if (previousFont != nullptr)
+        ::SelectObject(dc, previousFont);
+}
+
+LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = ::BeginPaint(hwnd(), &paint);
+        Paint(dc);
+        ::EndPaint(hwnd(), &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam) != 0)
+            Invalidate();
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
+    case WM_SETTEXT: {
+        const LRESULT result = DefaultHandling(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (onMouseDown)
+            Guarded([&] {
+                onMouseDown(ButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            });
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (onDblClick)
+            Guarded([&] { onDblClick(); });
+        if (onMouseDown)
+            Guarded([&] {
+                onMouseDown(MouseButton::Left, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            });
+        return 0;
+    default:
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+// --- Radio buttons ---------------------------------------------------------------------
+
+void RadioGroup::Add(RadioButton& button) { buttons_.push_back(&button); }
+
+void RadioGroup::Check(RadioButton& checked) {
+    for (RadioButton* button : buttons_) {
+        const bool isChecked = button == &checked;
+        ::SendMessageW(button->hwnd(), BM_SETCHECK, isChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+        LONG_PTR style = ::GetWindowLongPtrW(button->hwnd(), GWL_STYLE);
+        style = isChecked ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        ::SetWindowLongPtrW(button->hwnd(), GWL_STYLE, style);
+    }
+}
+
+void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x,
+                         int y, int width, int height, bool checked) {
+    group_ = &group;
+    CreateParams params;
+    params.className = L"BUTTON";
+    params.text = caption;
+    // Each radio checks itself and unchecks its group through RadioGroup, so the platform's
+    // own group search (WS_GROUP boundaries) plays no part.
+    params.style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    params.parent = parent;
+    CreateNative(params);
+    group.Add(*this);
+    if (checked)
+        group.Check(*this);
+}
+
+bool RadioButton::Checked() const {
+    return ::SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool RadioButton::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        if (group_ != nullptr)
+            group_->Check(*this);
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+// --- Check box -------------------------------------------------------------------------
+
+void CheckBox::Create(HWND parent, const std::wstring& caption, int x, int y, int width,
+                      int height) {
+    CreateParams params;
+    params.className = L"BUTTON";
+    params.text = caption;
+    params.style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    params.parent = parent;
+    CreateNative(params);
+}
+
+bool CheckBox::Checked() const {
+    return ::SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+    if (checked == Checked())
+        return;
+    ::SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (onClick)
+        onClick();
+}
+
+bool CheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        if (onClick)
+            onClick();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+// --- Drop-down list --------------------------------------------------------------------
+
+void ComboBox::Create(HWND parent, int x, int y, int width, int height) {
+    height_ = height;
+    CreateParams params;
+    params.className = L"COMBOBOX";
+    params.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height + 200; // the dropped-down list
+    params.parent = parent;
+    CreateNative(params);
+}
+
+void ComboBox::AddItem(const std::wstring& text) {
+    ::SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int ComboBox::ItemCount() const {
+    return static_cast<int>(::SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
+}
+
+std::wstring ComboBox::ItemText(int index) const {
+    const LRESULT length = ::SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(hwnd(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+int ComboBox::ItemIndex() const {
+    const LRESULT index = ::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ComboBox::SetItemIndex(int index) {
+    // CB_SETCURSEL with an index outside the list clears the selection.
+    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
+}
+
+void ComboBox::FitSelectionHeight() {
+    RECT bounds{};
+    ::GetWindowRect(hwnd(), &bounds);
+    const LRESULT itemHeight = ::SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (itemHeight == CB_ERR)
+        return;
+    const LRESULT wanted = itemHeight + (height_ - (bounds.bottom - bounds.top));
+    if (wanted > 0)
+        ::SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+}
+
+bool ComboBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
+        if (onChange)
+            onChange();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+} // namespace toolkit

@@ -1,0 +1,173 @@
+#include "toolkit/form.h"
+
+#include <windowsx.h>
+
+#include "toolkit/application.h"
+#include "toolkit/push_button_base.h"
+
+namespace toolkit {
+namespace {
+
+constexpr DWORD kSizeableStyle =
+    WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
+constexpr DWORD kFrameBits = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX |
+                             WS_POPUP | WS_BORDER | WS_DLGFRAME;
+constexpr int kMainIconId = 1;
+
+} // namespace
+
+void Form::Create(const wchar_t* className, const std::wstring& caption, int clientWidth,
+                  int clientHeight) {
+    Application& application = Application::Instance();
+    application.Initialize();
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    RegisterOwnClass(className, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                     ::LoadIconW(instance, MAKEINTRESOURCEW(kMainIconId)));
+    RECT outer{0, 0, clientWidth, clientHeight};
+    ::AdjustWindowRectEx(&outer, kSizeableStyle, FALSE, WS_EX_TOPMOST | WS_EX_CONTROLPARENT);
+    CreateParams params;
+    params.exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+    params.className = className;
+    params.text = caption;
+    params.style = kSizeableStyle;
+    params.width = outer.right - outer.left;
+    params.height = outer.bottom - outer.top;
+    params.parent = application.hwnd();
+    CreateOwn(params);
+    application.SetMainWindow(hwnd());
+}
+
+void Form::Show() {
+    ::ShowWindow(hwnd(), SW_SHOWNORMAL);
+    ::UpdateWindow(hwnd());
+    Application::Instance().ShowTaskbarButton();
+}
+
+RECT Form::OuterRect() const {
+    RECT outer{};
+    ::GetWindowRect(hwnd(), &outer);
+    return outer;
+}
+
+void Form::MoveOuter(int left, int top, int width, int height) {
+    ::SetWindowPos(hwnd(), nullptr, left, top, width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+int Form::ClientWidth() const {
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    return client.right;
+}
+
+int Form::ClientHeight() const {
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    return client.bottom;
+}
+
+void Form::SetClientWidth(int width) {
+    const RECT outer = OuterRect();
+    MoveOuter(outer.left, outer.top, outer.right - outer.left + width - ClientWidth(),
+              outer.bottom - outer.top);
+}
+
+void Form::SetClientHeight(int height) {
+    const RECT outer = OuterRect();
+    MoveOuter(outer.left, outer.top, outer.right - outer.left,
+              outer.bottom - outer.top + height - ClientHeight());
+}
+
+void Form::SetLeft(int left) {
+    const RECT outer = OuterRect();
+    MoveOuter(left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
+}
+
+void Form::SetTop(int top) {
+    const RECT outer = OuterRect();
+    MoveOuter(outer.left, top, outer.right - outer.left, outer.bottom - outer.top);
+}
+
+void Form::SetWidth(int width) {
+    const RECT outer = OuterRect();
+    MoveOuter(outer.left, outer.top, width, outer.bottom - outer.top);
+}
+
+void Form::SetHeight(int height) {
+    const RECT outer = OuterRect();
+    MoveOuter(outer.left, outer.top, outer.right - outer.left, height);
+}
+
+void Form::SetBorder(Border border) {
+    if (border == border_)
+        return;
+    border_ = border;
+    LONG_PTR style = ::GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(kFrameBits);
+    style |= border == Border::Sizeable ? kSizeableStyle : kBorderlessStyle;
+    ::SetWindowLongPtrW(hwnd(), GWL_STYLE, style);
+    // The frame changes in place: same outer rectangle, same topmost state.
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                       SWP_NOOWNERZORDER);
+    ::RedrawWindow(hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void Form::RegisterPushButton(PushButtonBase& button) { pushButtons_.push_back(&button); }
+
+void Form::ChildFocused(Window& focused) {
+    for (PushButtonBase* button : pushButtons_)
+        button->FocusChanged(focused);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        const MouseButton button = message == WM_LBUTTONDOWN   ? MouseButton::Left
+                                   : message == WM_RBUTTONDOWN ? MouseButton::Right
+                                                               : MouseButton::Middle;
+        if (onMouseDown)
+            Guarded([&] { onMouseDown(button, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        // A double click is a double-click event, then a fresh press.
+        if (onDblClick)
+            Guarded([&] { onDblClick(); });
+        if (onMouseDown)
+            Guarded([&] {
+                onMouseDown(MouseButton::Left, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            });
+        return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            // The application window carries the taskbar button: minimising it hides the
+            // panel with it, and restoring it brings the panel back.
+            Application::Instance().Minimize();
+            return 0;
+        case SC_RESTORE:
+            Application::Instance().Restore();
+            break;
+        default:
+            break;
+        }
+        break;
+    case WM_CLOSE:
+        if (onClose)
+            Guarded([&] { onClose(); });
+        ::DestroyWindow(hwnd());
+        return 0;
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace toolkit

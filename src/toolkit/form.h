@@ -1,0 +1,56 @@
+// The top-level form: our own window class, always on top, owned by the application window,
+// a sizeable frame without maximise box, button-face background.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/window.h"
+
+namespace toolkit {
+
+class PushButtonBase;
+
+class Form : public Window {
+public:
+    enum class Border { Sizeable, None };
+
+    std::function<void()> onClose;
+    std::function<void(MouseButton, int x, int y)> onMouseDown;
+    std::function<void()> onDblClick;
+
+    // Creates the window hidden, at the screen origin, with the given client size.
+    void Create(const wchar_t* className, const std::wstring& caption, int clientWidth,
+                int clientHeight);
+    void Show();
+
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width);
+    void SetHeight(int height);
+
+    Border border() const noexcept { return border_; }
+    // Switches the frame in place: the outer rectangle stays, the client area changes.
+    void SetBorder(Border border);
+
+    // Push buttons take part in the focus-change rule.
+    void RegisterPushButton(PushButtonBase& button);
+    void ChildFocused(Window& focused) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    RECT OuterRect() const;
+    void MoveOuter(int left, int top, int width, int height);
+
+    Border border_ = Border::Sizeable;
+    std::vector<PushButtonBase*> pushButtons_;
+};
+
+} // namespace toolkit

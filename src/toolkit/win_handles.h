@@ -1,0 +1,89 @@
+// Owners for the Win32 handles the program uses, and the acquire functions that pair each
+// handle with its matching release.
+#pragma once
+
+#include <windows.h>
+
+#include <uxtheme.h>
+
+#include "toolkit/unique_handle.h"
+
+namespace toolkit {
+
+struct DeleteGdiObject {
+    void operator()(void* object) const noexcept { ::DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+struct DeleteMemoryDc {
+    void operator()(HDC dc) const noexcept { ::DeleteDC(dc); }
+};
+struct ReleaseWindowDc {
+    HWND window = nullptr;
+    void operator()(HDC dc) const noexcept { ::ReleaseDC(window, dc); }
+};
+struct CloseTheme {
+    void operator()(HTHEME theme) const noexcept { ::CloseThemeData(theme); }
+};
+struct FreeGlobal {
+    void operator()(HGLOBAL block) const noexcept { ::GlobalFree(block); }
+};
+struct CloseKernelHandle {
+    void operator()(HANDLE handle) const noexcept { ::CloseHandle(handle); }
+};
+struct DestroyIconHandle {
+    void operator()(HICON icon) const noexcept { ::DestroyIcon(icon); }
+};
+// Selects the remembered object back into its DC.
+struct SelectBack {
+    HDC dc = nullptr;
+    void operator()(void* previous) const noexcept {
+        ::SelectObject(dc, static_cast<HGDIOBJ>(previous));
+    }
+};
+
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
+using UniqueWindowDc = UniqueHandle<HDC, ReleaseWindowDc>;
+using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueSelection = UniqueHandle<void*, SelectBack>;
+
+inline UniqueWindowDc GetWindowDc(HWND window) {
+    return UniqueWindowDc(::GetDC(window), ReleaseWindowDc{window});
+}
+
+inline UniqueSelection Select(HDC dc, HGDIOBJ object) {
+    return UniqueSelection(::SelectObject(dc, object), SelectBack{dc});
+}
+
+// A file handle owner: CreateFileW's INVALID_HANDLE_VALUE becomes an empty owner.
+inline UniqueKernelHandle OwnFileHandle(HANDLE handle) {
+    return UniqueKernelHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+// BeginPaint ... EndPaint. The paint record rides in the deleter: the update rectangle is
+// UpdateRect(owner).
+struct EndPaintScope {
+    HWND window = nullptr;
+    PAINTSTRUCT paint{};
+    void operator()(HDC) const noexcept { ::EndPaint(window, &paint); }
+};
+using UniquePaint = UniqueHandle<HDC, EndPaintScope>;
+
+inline UniquePaint BeginPaintScope(HWND window) {
+    EndPaintScope scope{window, {}};
+    HDC dc = ::BeginPaint(window, &scope.paint);
+    return UniquePaint(dc, scope);
+}
+inline const RECT& UpdateRect(const UniquePaint& paint) {
+    return paint.get_deleter().paint.rcPaint;
+}
+
+// "Meiryo UI" at a character (em) height in pixels: a negative LOGFONT height.
+UniqueFont CreateUiFont(int emHeight, const wchar_t* face = L"Meiryo UI");
+
+} // namespace toolkit

@@ -1,0 +1,227 @@
+#include "toolkit/window.h"
+
+#include <commctrl.h>
+
+#include "toolkit/application.h"
+
+namespace toolkit {
+namespace {
+
+constexpr wchar_t kObjectProperty[] = L"Quarnel.Window";
+constexpr UINT_PTR kSubclassId = 0x51524E4C; // "QRNL"
+
+Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND child = nullptr;
+    switch (message) {
+    case WM_COMMAND:
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    case WM_NOTIFY:
+        child = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+        break;
+    case WM_DRAWITEM:
+        child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    case WM_MEASUREITEM:
+        if (wParam != 0)
+            child = ::GetDlgItem(parent, static_cast<int>(wParam));
+        break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    default:
+        break;
+    }
+    if (child == nullptr || child == parent)
+        return nullptr;
+    return Window::FromHandle(child);
+}
+
+} // namespace
+
+Window::~Window() {
+    if (hwnd_ != nullptr)
+        ::DestroyWindow(hwnd_);
+}
+
+Window* Window::FromHandle(HWND window) noexcept {
+    if (window == nullptr)
+        return nullptr;
+    return static_cast<Window*>(::GetPropW(window, kObjectProperty));
+}
+
+std::wstring Window::Text() const {
+    const int length = ::GetWindowTextLengthW(hwnd_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void Window::SetText(const std::wstring& text) { ::SetWindowTextW(hwnd_, text.c_str()); }
+
+void Window::SetFont(HFONT font) {
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+HFONT Window::Font() const {
+    return reinterpret_cast<HFONT>(::SendMessageW(hwnd_, WM_GETFONT, 0, 0));
+}
+
+bool Window::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
+void Window::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+namespace {
+RECT BoundsInParent(HWND window) {
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    if (HWND parent = ::GetParent(window); parent != nullptr &&
+                                            (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+        ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+} // namespace
+
+int Window::Left() const { return BoundsInParent(hwnd_).left; }
+int Window::Top() const { return BoundsInParent(hwnd_).top; }
+int Window::Width() const {
+    const RECT r = BoundsInParent(hwnd_);
+    return r.right - r.left;
+}
+int Window::Height() const {
+    const RECT r = BoundsInParent(hwnd_);
+    return r.bottom - r.top;
+}
+
+void Window::Invalidate() { ::InvalidateRect(hwnd_, nullptr, TRUE); }
+
+void Window::Repaint() {
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    ::UpdateWindow(hwnd_);
+}
+
+bool Window::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Window::ChildFocused(Window&) {}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (subclassed_)
+        return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Window::RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH background,
+                              HICON icon) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    if (::GetClassInfoExW(instance, className, &existing))
+        return;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = &Window::OwnWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = icon;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = className;
+    ::RegisterClassExW(&windowClass);
+}
+
+void Window::CreateOwn(const CreateParams& p) {
+    ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width,
+                      p.height, p.parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+                      ::GetModuleHandleW(nullptr), this);
+}
+
+void Window::CreateNative(const CreateParams& p) {
+    HWND window = ::CreateWindowExW(
+        p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width, p.height, p.parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), ::GetModuleHandleW(nullptr), nullptr);
+    if (window == nullptr)
+        return;
+    Attach(window);
+    subclassed_ = ::SetWindowSubclass(window, &Window::SubclassProc, kSubclassId,
+                                      reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void Window::Attach(HWND window) {
+    hwnd_ = window;
+    ::SetPropW(window, kObjectProperty, this);
+}
+
+void Window::Detach() {
+    if (hwnd_ == nullptr)
+        return;
+    ::RemovePropW(hwnd_, kObjectProperty);
+    if (subclassed_)
+        ::RemoveWindowSubclass(hwnd_, &Window::SubclassProc, kSubclassId);
+    subclassed_ = false;
+    hwnd_ = nullptr;
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (Window* target = ReflectionTarget(hwnd_, message, wParam, lParam)) {
+        LRESULT result = 0;
+        bool handled = false;
+        Guarded([&] { handled = target->HandleReflected(message, wParam, lParam, result); });
+        if (handled)
+            return result;
+    }
+    const LRESULT result = HandleMessage(message, wParam, lParam);
+    if (message == WM_SETFOCUS) {
+        HWND root = ::GetAncestor(hwnd_, GA_ROOT);
+        if (Window* form = FromHandle(root); form != nullptr && form != this)
+            form->ChildFocused(*this);
+    }
+    return result;
+}
+
+LRESULT CALLBACK Window::OwnWindowProc(HWND window, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept {
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (self != nullptr)
+            self->Attach(window);
+    } else {
+        self = FromHandle(window);
+    }
+    if (self == nullptr)
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        result = ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY)
+        self->Detach();
+    return result;
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data) noexcept {
+    auto* self = reinterpret_cast<Window*>(data);
+    LRESULT result = 0;
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        result = ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY)
+        self->Detach();
+    return result;
+}
+
+} // namespace toolkit

@@ -1,0 +1,86 @@
+// Window objects: one C++ object per HWND, neither copyable nor movable (the HWND stores
+// `this`). Our own classes and subclassed native controls share one dispatch path, which
+// reflects parent notifications back to the control they are about and reports focus
+// changes to the top-level form.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace toolkit {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct CreateParams {
+    DWORD exStyle = 0;
+    const wchar_t* className = nullptr;
+    std::wstring text;
+    DWORD style = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    HWND parent = nullptr;
+    int id = 0;
+};
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const noexcept { return hwnd_; }
+    static Window* FromHandle(HWND window) noexcept;
+
+    // The name in the form designer's style, such as "Btn_01".
+    const std::wstring& name() const noexcept { return name_; }
+    void set_name(std::wstring name) { name_ = std::move(name); }
+
+    std::wstring Text() const;
+    void SetText(const std::wstring& text);
+    void SetFont(HFONT font);
+    HFONT Font() const;
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Invalidate();
+    void Repaint(); // invalidate and paint at once
+
+    // A request that the parent received about this control (WM_COMMAND, WM_NOTIFY,
+    // WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*). Return true when handled, with `result`
+    // as the parent's answer.
+    virtual bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Called on the top-level window when the keyboard focus has moved to one of its controls.
+    virtual void ChildFocused(Window& focused);
+
+protected:
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The platform's handling: DefWindowProc for our classes, the native control's procedure
+    // for subclassed ones.
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+    static void RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH background,
+                                 HICON icon);
+    void CreateOwn(const CreateParams& params);
+    void CreateNative(const CreateParams& params);
+
+private:
+    static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR,
+                                         DWORD_PTR) noexcept;
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void Attach(HWND window);
+    void Detach();
+
+    HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
+    std::wstring name_;
+};
+
+} // namespace toolkit

@@ -1,0 +1,193 @@
+#include "ui/unit1.h"
+
+#include "toolkit/application.h"
+#include "toolkit/wide.h"
+#include "ui/frame_geometry.h"
+#include "ui/heading_display.h"
+
+namespace quarnel {
+namespace {
+
+using toolkit::AsWide;
+using toolkit::MouseButton;
+
+constexpr COLORREF kPureBlue = RGB(0, 0, 255);
+constexpr int kFirstControlId = 100;
+
+std::wstring Wide(std::u16string_view text) {
+    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
+}
+
+} // namespace
+
+void TForm1::CreateAndShow() {
+    CreateHidden();
+    Show();
+}
+
+void TForm1::CreateHidden() {
+    Create(kClassName, kCaption, kLayoutClientWidth, kLayoutClientHeight);
+    formFont_ = toolkit::CreateUiFont(16);
+    font15_ = toolkit::CreateUiFont(15);
+    font13_ = toolkit::CreateUiFont(13);
+    font12_ = toolkit::CreateUiFont(12);
+    font11_ = toolkit::CreateUiFont(11);
+    SetFont(formFont_.get());
+    onClose = [this] { FormClose(); };
+    onMouseDown = [this](MouseButton button, int x, int y) { FormMouseDown(button, x, y); };
+    onDblClick = [this] { FormDblClick(); };
+    CreateControls();
+    FormCreate();
+}
+
+void TForm1::CreateControls() {
+    const HWND form = hwnd();
+    int nextId = kFirstControlId;
+    auto commandButton = [&](CommandButton& button, const wchar_t* name, const wchar_t* caption,
+                             int x, int y, int width, int height) {
+        button.set_name(name);
+        button.SetTabStop(false);
+        button.Create(*this, caption, x, y, width, height);
+        ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
+        button.SetFont(font12_.get());
+        button.onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouseButton,
+                                    int mx, int my) {
+            Btn_00MouseDown(sender, mouseButton, mx, my);
+        };
+    };
+    auto radio = [&](toolkit::RadioButton& button, const wchar_t* name, const wchar_t* caption,
+                     int x, int y, int width, int height, bool checked) {
+        button.set_name(name);
+        button.Create(form, speedGroup, caption, x, y, width, height, checked);
+        ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
+        button.SetFont(font13_.get());
+    };
+    const std::array<std::u16string_view, 8> ship = *DirectionCaptions(0);
+
+    // Created in tab order, so that the window order is the tab order.
+    commandButton(Btn_08, L"Btn_08", Wide(ship[7]).c_str(), 0, 85, 60, 40);
+    commandButton(Btn_07, L"Btn_07", Wide(ship[6]).c_str(), 0, 131, 60, 40);
+    commandButton(Btn_00, L"Btn_00", L"Stop", 65, 131, 60, 40);
+    commandButton(Btn_03, L"Btn_03", Wide(ship[2]).c_str(), 130, 131, 60, 40);
+    commandButton(Btn_06, L"Btn_06", Wide(ship[5]).c_str(), 0, 177, 60, 40);
+    commandButton(Btn_05, L"Btn_05", Wide(ship[4]).c_str(), 65, 177, 60, 40);
+    commandButton(Btn_04, L"Btn_04", Wide(ship[3]).c_str(), 130, 177, 60, 40);
+    radio(RBtn_1, L"RBtn_1", L"High", 5, 65, 45, 17, true);
+    radio(RBtn_2, L"RBtn_2", L"Slow", 65, 65, 50, 17, false);
+    radio(RBtn_3, L"RBtn_3", L"One", 130, 65, 49, 17, false);
+    commandButton(Btn_L9, L"Btn_L9", L"Lt.90", 0, 24, 60, 40);
+    commandButton(Btn_18, L"Btn_18", L"180\u5EA6", 65, 24, 60, 40);
+    commandButton(Btn_R9, L"Btn_R9", L"Rt.90", 130, 24, 60, 40);
+
+    cbSlim.set_name(L"cbSlim");
+    cbSlim.Create(form, L"For w/o border", 1, 340, 104, 17);
+    ::SetWindowLongPtrW(cbSlim.hwnd(), GWLP_ID, nextId++);
+    cbSlim.SetFont(font11_.get());
+    cbSlim.onClick = [this] { cbSlimClick(); };
+
+    cb1.set_name(L"cb1");
+    cb1.Create(form, 0, 227, 190, 27);
+    ::SetWindowLongPtrW(cb1.hwnd(), GWLP_ID, nextId++);
+    cb1.SetFont(font15_.get());
+    cb1.FitSelectionHeight();
+    for (std::u16string_view item : HeadingItems())
+        cb1.AddItem(Wide(item));
+    cb1.SetItemIndex(0);
+    cb1.onChange = [this] { cb1Change(); };
+
+    commandButton(Btn_T1, L"Btn_T1", L"Start Tracking", 0, 260, 190, 25);
+    commandButton(Btn_T2, L"Btn_T2", L"Start", 0, 284, 95, 25);
+    commandButton(Btn_T3, L"Btn_T3", L"Continue", 95, 284, 95, 25);
+    commandButton(Btn_DS, L"Btn_DS", L"Doracron / Sueacron", 0, 315, 190, 25);
+    commandButton(Btn_01, L"Btn_01", Wide(ship[0]).c_str(), 65, 85, 60, 40);
+    commandButton(Btn_02, L"Btn_02", Wide(ship[1]).c_str(), 130, 85, 60, 40);
+
+    // Labels: no tab order.
+    auto label = [&](toolkit::Label& target, const wchar_t* name, const wchar_t* caption, int x,
+                     int y, int width, int height, HFONT font, toolkit::Label::Align align) {
+        target.set_name(name);
+        target.Create(form, caption, x, y, width, height, align);
+        target.SetFont(font);
+        target.onDblClick = [this] { FormDblClick(); };
+    };
+    label(lblMes, L"lblMes", L"\u30FC\u30FC\u30FC\u30FC", 0, 0, 190, 17, font13_.get(),
+          toolkit::Label::Align::Center);
+    lblMes.SetColor(kPureBlue);
+    lblMes.onMouseDown = [this](MouseButton button, int x, int y) { FormMouseDown(button, x, y); };
+    label(Label1, L"Label1", L"Check or Double click on space", 17, 356, 170, 14, font11_.get(),
+          toolkit::Label::Align::Left);
+    label(Label3, L"Label3", L"Ctrl+Left click\u2192Slow, Ctrl+Right", 1, 384, 178, 14,
+          font11_.get(), toolkit::Label::Align::Left);
+    label(Label4, L"Label4", L"click\u2192One, when 'High' is selected.", 1, 397, 191, 14,
+          font11_.get(), toolkit::Label::Align::Left);
+    label(Label2, L"Label2", L"  ", 1, 410, 8, 14, font11_.get(), toolkit::Label::Align::Left);
+}
+
+std::array<CommandButton*, 8> TForm1::DirectionButtons() {
+    return {&Btn_01, &Btn_02, &Btn_03, &Btn_04, &Btn_05, &Btn_06, &Btn_07, &Btn_08};
+}
+
+std::array<CommandButton*, 16> TForm1::CommandButtons() {
+    return {&Btn_L9, &Btn_18, &Btn_R9, &Btn_08, &Btn_01, &Btn_02, &Btn_07, &Btn_00,
+            &Btn_03, &Btn_06, &Btn_05, &Btn_04, &Btn_T1, &Btn_T2, &Btn_T3, &Btn_DS};
+}
+
+void TForm1::FormCreate() {
+    ApplyStartSettings();
+    cb1Change();
+    FillDirectionTable();
+    Btn_L9.SetText(L"Turn\r\nLeft");
+    Btn_18.SetText(L"Turn\r\nAround");
+    Btn_R9.SetText(L"Turn\r\nRight");
+}
+
+void TForm1::ApplyStartSettings() {
+    RECT workArea{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    SetClientHeight(kLayoutClientHeight);
+    SetClientWidth(kLayoutClientWidth);
+    cb1.SetItemIndex(0);
+    const DefaultPlace place =
+        DefaultPlacement(workArea.right - workArea.left, workArea.bottom - workArea.top, Width(),
+                         Height());
+    SetTop(place.bottom - Height());
+    SetLeft(place.left);
+}
+
+void TForm1::FillDirectionTable() {
+    sList = {u"",          u"Forward", u"Forward Right", u"Right",       u"Back Right",
+             u"Back",      u"Back Left", u"Left",        u"Forward Left"};
+}
+
+void TForm1::cb1Change() {
+    lblMes.SetText(L"");
+    Btn_00.SetText(L"Stop");
+    if (const auto captions = DirectionCaptions(cb1.ItemIndex())) {
+        const auto buttons = DirectionButtons();
+        for (size_t i = 0; i < buttons.size(); ++i)
+            buttons[i]->SetText(Wide((*captions)[i]));
+    }
+}
+
+void TForm1::FormClose() {}
+
+void TForm1::Btn_00MouseDown(toolkit::PushButtonBase&, MouseButton, int, int) {}
+
+void TForm1::cbSlimClick() {}
+
+void TForm1::FormDblClick() { cbSlim.SetChecked(!cbSlim.Checked()); }
+
+void TForm1::FormMouseDown(MouseButton button, int x, int y) {
+    if (button != MouseButton::Left)
+        return;
+    ::ReleaseCapture();
+    // SC_MOVE with the caption hit code: the platform's move loop, as when dragging the title.
+    ::SendMessageW(hwnd(), WM_SYSCOMMAND, 0xF012,
+                   static_cast<LPARAM>(static_cast<DWORD>((x & 0xFFFF) | ((y & 0xFFFF) << 16))));
+}
+
+void TForm1::ComSendMessage(std::u16string sTxt) { lblMes.SetText(Wide(sTxt)); }
+
+void TForm1::FindUOandPase() {}
+
+} // namespace quarnel

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Creates the test Wine prefix once: Wine's own fonts, "Meiryo UI" mapped to IPA P Gothic
+# (the fullwidth glyphs need a Japanese font), and Managed=N so that Wine draws the frames
+# itself on a display without a window manager (X window = GetWindowRect).
+set -euo pipefail
+: "${WINEPREFIX:?}"
+stamp="$WINEPREFIX/.quarnel-ready"
+[ -f "$stamp" ] && exit 0
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+wineserver -w
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+cp -n /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$fonts/" 2>/dev/null || true
+reg=$(mktemp --suffix=.reg)
+cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="Y"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Meiryo UI"="IPAPGothic"
+"Meiryo"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\DllOverrides]
+"winemenubuilder.exe"=""
+REG
+wine regedit /S "$reg" >/dev/null 2>&1
+wineserver -w
+rm -f "$reg"
+touch "$stamp"

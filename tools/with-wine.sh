@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs a command with a ready Wine environment: an X display (a private Xvfb when none
+# is given), a Wine prefix of the build's own, a persistent wineserver. Everything it
+# starts is stopped again when the command ends.
+#   tools/with-wine.sh [--keep-display] COMMAND [ARGS...]
+# Environment: QUARNEL_WINEPREFIX (default build/wineprefix), DISPLAY (optional).
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(dirname "$here")
+
+export WINEPREFIX=${QUARNEL_WINEPREFIX:-$root/build/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+xvfb_pid=""
+cleanup() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+display_answers() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1; }
+
+if [ -z "${DISPLAY:-}" ] || ! display_answers "$DISPLAY"; then
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 1 100); do
+            display_answers ":$n" && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        if display_answers ":$n"; then
+            export DISPLAY=":$n"
+            break
+        fi
+        kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""
+    done
+    [ -n "$xvfb_pid" ] || { echo "with-wine: no X display could be started" >&2; exit 1; }
+fi
+
+"$here/wine-prefix.sh" || exit 1
+wineserver -p30
+"$@"
