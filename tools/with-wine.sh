@@ -24,7 +24,10 @@ trap 'exit 130' INT TERM
 display_answers() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1; }
 
 if [ -z "${DISPLAY:-}" ] || ! display_answers "$DISPLAY"; then
-    for n in $(seq 91 140); do
+    # Start the scan at a number derived from the checkout, so that parallel checkouts
+    # rarely race for the same display.
+    first=$((91 + $(printf '%s' "$root" | cksum | cut -d' ' -f1) % 60))
+    for n in $(seq "$first" 160) $(seq 91 "$first"); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         xvfb_pid=$!

@@ -1,0 +1,96 @@
+# Shared by the end-to-end scripts (sourced). CTest sets QUARNEL_EXE, PRACTICE_EXE and
+# WINHELPER_EXE; tools/with-wine.sh provides DISPLAY, WINEPREFIX and a running wineserver.
+# Every script works on a private copy of the exe (so its settings file is its own), and
+# everything it starts is stopped on exit.
+set -euo pipefail
+: "${QUARNEL_EXE:?}" "${WINHELPER_EXE:?}" "${DISPLAY:?}" "${WINEPREFIX:?}"
+
+E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/quarnel-e2e.XXXXXX")
+cp "$QUARNEL_EXE" "$E2E_DIR/Quarnel.exe"
+PANEL_EXE="$E2E_DIR/Quarnel.exe"
+SETTINGS_FILE="$E2E_DIR/Quarnel.exe_UserSettings.ini"
+E2E_PIDS=()
+E2E_FAILURES=0
+E2E_PASSES=0
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    xdotool keyup ctrl alt shift 2>/dev/null || true
+    rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+helper() { wine "$WINHELPER_EXE" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Polls CMD every 50 ms until it succeeds, for at most SECONDS (default 10).
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# Starts the panel in the background; sets PANEL_PID and waits for its window.
+start_panel() {
+    wine "$PANEL_EXE" >/dev/null 2>&1 &
+    PANEL_PID=$!
+    E2E_PIDS+=("$PANEL_PID")
+    helper wait TForm1 20000 >/dev/null || fail_now "the panel did not appear"
+}
+
+# Closes the panel the way the close box does and waits for the process to end.
+close_panel() {
+    helper post TForm1 0x10 0 0 >/dev/null || true
+    wait_until 20 bash -c "! kill -0 $PANEL_PID 2>/dev/null" || fail_now "the panel did not close"
+    wait "$PANEL_PID" 2>/dev/null || true
+}
+
+# Screen rectangle of the child with control id ID (or of the label whose text is ID's
+# second form "label:TEXT"): prints "x y w h".
+child_rect() {
+    local key=$1
+    if [[ $key == label:* ]]; then
+        helper children TForm1 | awk -v t="\"${key#label:}\"" '$2=="TLabel" { s=$0; sub(/^([^ ]+ ){8}/, "", s); if (s==t) { print $3, $4, $5, $6; exit } }'
+    else
+        helper children TForm1 | awk -v id="$key" '$1==id { print $3, $4, $5, $6; exit }'
+    fi
+}
+
+# Clicks BUTTON (1 left, 2 middle, 3 right) at the centre of the child KEY.
+click_child() {
+    local key=$1 button=${2:-1} x y w h
+    read -r x y w h < <(child_rect "$key") || fail_now "no child $key"
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click "$button"
+}
+
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        E2E_PASSES=$((E2E_PASSES + 1))
+        echo "ok: $what"
+    else
+        E2E_FAILURES=$((E2E_FAILURES + 1))
+        echo "FAILED: $what"
+    fi
+}
+
+fail_now() {
+    echo "FAILED: $*"
+    exit 1
+}
+
+# Prints the closing line and exits with the result.
+finish() {
+    echo "$E2E_PASSES passed, $E2E_FAILURES failed"
+    ((E2E_FAILURES == 0))
+}
