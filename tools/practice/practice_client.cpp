@@ -13,7 +13,8 @@
 // directions at High, "Slow " and "One " speed, "Turn Left", "Turn Right", "Turn Around" and
 // "Stop". With --log every submitted line, every focus message to the chat holder and every
 // key event (virtual key and scan code, hex) is appended to FILE as UTF-8, one flushed line
-// each:  line TEXT | focus | activated | key down VK SCAN | key up VK SCAN
+// each:  line TEXT | paste TEXT | focus | activated | key down VK SCAN | key up VK SCAN
+// (and "clipboard busy" when the clipboard stayed closed to it for two seconds)
 #include <windows.h>
 
 #include <shellapi.h>
@@ -159,8 +160,10 @@ std::wstring ReadClipboardText() {
     bool open = false;
     for (int attempt = 0; attempt < 100 && !(open = ::OpenClipboard(nullptr)); ++attempt)
         ::Sleep(20);
-    if (!open)
+    if (!open) {
+        Log("clipboard busy");
         return text;
+    }
     if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* units = static_cast<const wchar_t*>(::GlobalLock(data))) {
             text = units;
@@ -169,6 +172,18 @@ std::wstring ReadClipboardText() {
     }
     ::CloseClipboard();
     return text;
+}
+
+// Wine skips that question for two seconds after an answer, and CountClipboardFormats asks it
+// without opening the clipboard: asking twice a second from a thread of its own lets the
+// paste read the clipboard at once, before the panel puts the next text there.
+void KeepClipboardViewFresh() {
+    std::thread([] {
+        for (;;) {
+            ::CountClipboardFormats();
+            ::Sleep(500);
+        }
+    }).detach();
 }
 
 void QueueClipboardAction(ChatAction::Kind kind) {
@@ -198,6 +213,7 @@ void RunReadyActions() {
         g_actions.pop_front();
         switch (action.kind) {
         case ChatAction::Kind::Paste:
+            Log("paste " + Utf8(action.text));
             ::SendMessageW(g.chat, EM_REPLACESEL, TRUE,
                            reinterpret_cast<LPARAM>(action.text.c_str()));
             break;
@@ -278,10 +294,14 @@ LRESULT CALLBACK ChatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         RunReadyActions();
         return 0;
     }
-    if (message == WM_CHAR && wParam == 0x16) { // Ctrl+V
+    // Ctrl+V from the key itself: Wine may leave a stale Alt in this thread's key state (an
+    // Alt released over another window), which would turn the character into nothing.
+    if (message == WM_KEYDOWN && wParam == 'V' && ::GetKeyState(VK_CONTROL) < 0) {
         QueueClipboardAction(ChatAction::Kind::Paste);
         return 0;
     }
+    if (message == WM_CHAR && wParam == 0x16)
+        return 0;
     if (message == WM_CHAR && (wParam == L'\r' || wParam == L'\n'))
         return 0; // no beep for Enter
     return ::CallWindowProcW(g.chatProc, window, message, wParam, lParam);
@@ -381,6 +401,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::LocalFree(argv);
 
     CreateWindows(instance);
+    KeepClipboardViewFresh();
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Every key event the client receives, whichever of its windows has the focus.

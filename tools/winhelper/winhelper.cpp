@@ -12,6 +12,7 @@
 //   winhelper combo CLASS INDEX    selects item INDEX of the first combo box as the user would
 //   winhelper holdclip MS          opens the clipboard, prints "held", keeps it open MS ms
 //   winhelper clip -               prints the clipboard's Unicode text
+//   winhelper held VK              exit code 0 when GetAsyncKeyState reports VK (hex) held
 // Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
 #include <windows.h>
 
@@ -215,6 +216,9 @@ int wmain(int argc, wchar_t** argv) {
         result = SelectCombo(target, _wtoi(argv[3]));
     else if (command == L"holdclip")
         result = HoldClipboard(_wtoi(target.c_str()));
+    else if (command == L"held")
+        result =
+            ::GetAsyncKeyState(static_cast<int>(wcstoul(target.c_str(), nullptr, 16))) < 0 ? 0 : 1;
     else if (command == L"clip")
         result = PrintClipboard();
     std::fflush(stdout);
