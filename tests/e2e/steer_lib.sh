@@ -53,8 +53,23 @@ caption_of() { helper children TForm1 | text_column "\$1==${PANEL_ID[$1]}"; }
 
 equals() { [[ "$1" == "$2" ]] || { echo "  expected [$2], got [$1]"; return 1; }; }
 
-# Holds or releases a modifier key and waits until the key state shows it (the key event
-# reaches Wine through whichever process has the X focus).
+# Holds or releases a modifier key and waits until the key state shows it. The X focus
+# decides which Wine process reads the key, and after a delivery it still lies on the
+# client's X window, so Ctrl and Shift go to the panel's X window first. Alt does not: a
+# lone Alt released over the panel opens its system-menu mode. A delivery types its own Ctrl
+# release, so a held Ctrl lasts for one press only.
 declare -A MODIFIER_VK=([ctrl]=11 [alt]=12 [shift]=10)
-key_down() { xdotool keydown "$1"; wait_until 5 helper held "${MODIFIER_VK[$1]}" || fail_now "$1 not held"; }
-key_up() { xdotool keyup "$1"; wait_until 5 bash -c "! wine '$WINHELPER_EXE' held ${MODIFIER_VK[$1]} 2>/dev/null" || fail_now "$1 not released"; }
+focus_panel_x() {
+    local xid
+    xid=$(xdotool search --name '^\[QUARN\] Quarnel 1\.20$' 2>/dev/null | head -1) || true
+    [[ -n $xid ]] && xdotool windowfocus "$xid" 2>/dev/null || true
+}
+key_down() {
+    [[ $1 == alt ]] || focus_panel_x
+    xdotool keydown "$1"
+    wait_until 5 helper held "${MODIFIER_VK[$1]}" || fail_now "$1 not held"
+}
+key_up() {
+    xdotool keyup "$1"
+    wait_until 5 bash -c "! wine '$WINHELPER_EXE' held ${MODIFIER_VK[$1]} 2>/dev/null" || true
+}

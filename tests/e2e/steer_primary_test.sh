@@ -31,13 +31,13 @@ expect_after "right click sends like a left click" "Right"
 press Btn_05 2
 expect_after "middle click sends like a left click" "Back"
 
-key_down ctrl
-press Btn_01 1
-press Btn_01 3
-press Btn_01 2
-key_up ctrl
-expect_after "Ctrl at High: left Slow, right One, middle no prefix" \
-    "Slow Forward|One Forward|Forward"
+for case in "1 Slow Forward" "3 One Forward" "2 Forward"; do
+    read -r mouse text <<<"$case"
+    key_down ctrl
+    press Btn_01 "$mouse"
+    expect_after "Ctrl at High with mouse button $mouse sends $text" "$text"
+    key_up ctrl
+done
 
 for modifier in alt shift; do
     key_down "$modifier"
