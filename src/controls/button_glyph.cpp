@@ -4,6 +4,7 @@
 #include <vssym32.h>
 
 #include "controls/glyph_layout.h"
+#include "controls/keyed_bitmap.h"
 #include "controls/visual_styles.h"
 
 namespace quarnel {
@@ -23,6 +24,36 @@ RECT ToRect(const Rect32& r) {
 
 int Length(const std::wstring& text) {
     return static_cast<int>(text.size());
+}
+
+// The picture goes onto a white ground first, so that an image whose top-left pixel is
+// transparent is keyed by white.
+void PaintGlyph(toolkit::Canvas& canvas, POINT position, const ImageList* images, int imageIndex) {
+    if (images == nullptr || !PictureInRange(images->Count(), imageIndex))
+        return;
+    const int width = images->Width();
+    const int height = images->Height();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    toolkit::UniqueBitmap picture(
+        ::CreateDIBSection(canvas.dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture)
+        return;
+    {
+        toolkit::UniqueMemoryDc dc(::CreateCompatibleDC(canvas.dc()));
+        toolkit::UniqueSelection selection = toolkit::Select(dc.get(), picture.get());
+        const RECT all{0, 0, width, height};
+        ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        // The enabled look in every state: a disabled button's picture is not greyed.
+        images->Draw(dc.get(), 0, 0, imageIndex);
+    } // deselected: GDI+ reads it through GetDIBits
+    DrawKeyedBitmap(canvas, position, picture.get());
 }
 
 void DrawCaptionOnce(toolkit::Canvas& canvas, const std::wstring& caption, RECT bounds, UINT flags,
@@ -89,6 +120,7 @@ RECT TButtonGlyph::Draw(toolkit::Canvas& canvas, const RECT& client, POINT offse
         return ToRect32(extent);
     });
 
+    PaintGlyph(canvas, POINT{placed.glyphPos.x, placed.glyphPos.y}, images, imageIndex);
     const RECT textBounds = ToRect(placed.textBounds);
     PaintCaption(canvas, caption, textBounds, state, biDiFlags);
     return textBounds;
