@@ -150,6 +150,32 @@ TEST_F(GlyphPicture, NoPictureOutsideTheList) {
     }
 }
 
+TEST_F(GlyphPicture, KeyedBitmapGoesToItsPositionAtItsOwnSize) {
+    // 4 x 4: blue top-left pixel, red elsewhere.
+    MemorySurface picture(4, 4);
+    picture.Fill(kRed);
+    ::SetPixel(picture.dc(), 0, 0, kBlue);
+    toolkit::UniqueBitmap bitmap(::CreateCompatibleBitmap(picture.dc(), 4, 4));
+    {
+        toolkit::UniqueMemoryDc dc(::CreateCompatibleDC(picture.dc()));
+        toolkit::UniqueSelection selection = toolkit::Select(dc.get(), bitmap.get());
+        ::BitBlt(dc.get(), 0, 0, 4, 4, picture.dc(), 0, 0, SRCCOPY);
+    }
+    MemorySurface surface(16, 16);
+    surface.Fill(kGround);
+    toolkit::Canvas canvas;
+    canvas.Bind(surface.dc());
+    quarnel::DrawKeyedBitmap(canvas, {5, 6}, bitmap.get());
+    // Nothing that cannot be read as a picture is drawn, and nothing is raised.
+    quarnel::DrawKeyedBitmap(canvas, {0, 0}, nullptr);
+    canvas.Unbind();
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool inside = x >= 5 && x < 9 && y >= 6 && y < 10 && !(x == 5 && y == 6);
+            EXPECT_EQ(surface.Pixel(x, y), inside ? kRed : kGround) << x << ", " << y;
+        }
+}
+
 TEST_F(GlyphPicture, MissingMemoryEndsTheDrawingWithTheErrorText) {
     toolkit::UniqueImageList list = testing_support::MakeImageList(kSize, &RedCorner);
     const quarnel::ImageList images(list.get());
