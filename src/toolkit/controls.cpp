@@ -230,8 +230,10 @@ int ComboBox::ItemIndex() const {
 }
 
 void ComboBox::SetItemIndex(int index) {
-    // CB_SETCURSEL with an index outside the list clears the selection.
-    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
+    // An index outside the list leaves no selection (-1 clears it explicitly: not every
+    // platform clears it for an index past the end).
+    const bool inside = index >= 0 && index < ItemCount();
+    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(inside ? index : -1), 0);
 }
 
 bool ComboBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
