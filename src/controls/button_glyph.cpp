@@ -56,21 +56,19 @@ void PaintGlyph(toolkit::Canvas& canvas, POINT position, const ImageList* images
     DrawKeyedBitmap(canvas, position, picture.get());
 }
 
+// Draws the caption once in the canvas font's colour: with the theme engine when `glassTheme`
+// is open (plain GDI text loses its alpha on glass), else with DrawTextW.
 void DrawCaptionOnce(toolkit::Canvas& canvas, const std::wstring& caption, RECT bounds, UINT flags,
-                     bool glass) {
+                     HTHEME glassTheme) {
     canvas.PrepareText();
-    if (glass) {
-        // On glass plain GDI text loses its alpha; the theme engine composes it instead.
-        toolkit::UniqueTheme theme(::OpenThemeData(nullptr, L"BUTTON"));
-        if (theme) {
-            DTTOPTS options{};
-            options.dwSize = sizeof(options);
-            options.dwFlags = DTT_COMPOSITED | DTT_TEXTCOLOR;
-            options.crText = toolkit::ColorToRgb(canvas.fontColor());
-            ::DrawThemeTextEx(theme.get(), canvas.dc(), BP_PUSHBUTTON, PBS_NORMAL, caption.c_str(),
-                              Length(caption), flags, &bounds, &options);
-            return;
-        }
+    if (glassTheme != nullptr) {
+        DTTOPTS options{};
+        options.dwSize = sizeof(options);
+        options.dwFlags = DTT_COMPOSITED | DTT_TEXTCOLOR;
+        options.crText = toolkit::ColorToRgb(canvas.fontColor());
+        ::DrawThemeTextEx(glassTheme, canvas.dc(), BP_PUSHBUTTON, PBS_NORMAL, caption.c_str(),
+                          Length(caption), flags, &bounds, &options);
+        return;
     }
     ::DrawTextW(canvas.dc(), caption.c_str(), Length(caption), &bounds, flags);
 }
@@ -79,6 +77,8 @@ void PaintCaption(toolkit::Canvas& canvas, const std::wstring& caption, RECT bou
                   std::uint8_t state, UINT biDiFlags) {
     const bool glass = (state & kGlassStateFlag) != 0;
     state = static_cast<std::uint8_t>(state & ~kGlassStateFlag);
+    // Without a button theme there is no composed text; plain text is the best left.
+    toolkit::UniqueTheme glassTheme(glass ? ::OpenThemeData(nullptr, L"BUTTON") : nullptr);
     canvas.SetBrushStyle(toolkit::Canvas::BrushStyle::Clear);
     // No single-line flag: every line is centred on its own and DT_VCENTER does nothing.
     const UINT flags = biDiFlags | DT_CENTER | DT_VCENTER;
@@ -86,11 +86,11 @@ void PaintCaption(toolkit::Canvas& canvas, const std::wstring& caption, RECT bou
         // The embossed look: a highlight one pixel down-right under the shadow-coloured text.
         ::OffsetRect(&bounds, 1, 1);
         canvas.SetFontColor(toolkit::SystemColor(COLOR_BTNHIGHLIGHT));
-        DrawCaptionOnce(canvas, caption, bounds, flags, glass);
+        DrawCaptionOnce(canvas, caption, bounds, flags, glassTheme.get());
         ::OffsetRect(&bounds, -1, -1);
         canvas.SetFontColor(toolkit::SystemColor(COLOR_BTNSHADOW));
     }
-    DrawCaptionOnce(canvas, caption, bounds, flags, glass);
+    DrawCaptionOnce(canvas, caption, bounds, flags, glassTheme.get());
 }
 
 } // namespace
