@@ -54,8 +54,9 @@ void TForm1::CreateControls() {
         ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
         button.SetFont(font12_.get());
         button.onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouseButton,
-                                    int mx,
-                                    int my) { Btn_00MouseDown(sender, mouseButton, mx, my); };
+                                    int mx, int my) {
+            Btn_00MouseDown(sender, mouseButton, mx, my);
+        };
     };
     auto radio = [&](toolkit::RadioButton& button, const wchar_t* name, const wchar_t* caption,
                      int x, int y, int width, int height, bool checked) {
@@ -91,7 +92,6 @@ void TForm1::CreateControls() {
     cb1.Create(form, 0, 227, 190, 27);
     ::SetWindowLongPtrW(cb1.hwnd(), GWLP_ID, nextId++);
     cb1.SetFont(font15_.get());
-    cb1.FitSelectionHeight();
     for (std::u16string_view item : HeadingItems())
         cb1.AddItem(Wide(item));
     cb1.SetItemIndex(0);
@@ -149,8 +149,9 @@ void TForm1::ApplyStartSettings() {
     SetClientHeight(kLayoutClientHeight);
     SetClientWidth(kLayoutClientWidth);
     cb1.SetItemIndex(0);
-    const DefaultPlace place = DefaultPlacement(workArea.right - workArea.left,
-                                                workArea.bottom - workArea.top, Width(), Height());
+    const DefaultPlace place =
+        DefaultPlacement(workArea.right - workArea.left, workArea.bottom - workArea.top, Width(),
+                         Height());
     SetTop(place.bottom - Height());
     SetLeft(place.left);
 }
@@ -197,9 +198,7 @@ void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button
 
 void TForm1::cbSlimClick() {}
 
-void TForm1::FormDblClick() {
-    cbSlim.SetChecked(!cbSlim.Checked());
-}
+void TForm1::FormDblClick() { cbSlim.SetChecked(!cbSlim.Checked()); }
 
 void TForm1::FormMouseDown(MouseButton button, int x, int y) {
     if (button != MouseButton::Left)
