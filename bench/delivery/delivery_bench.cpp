@@ -1,7 +1,8 @@
 // delivery_bench [COUNT]: times complete primary deliveries (clipboard, raise, focus message,
-// Ctrl+V, Enter, Enter, raise the panel) into the running practice client and prints the
-// time beyond the 200 ms of specified pauses. A window of class "TForm1" stands in for the
-// panel, which the delivery raises again at its end.
+// Ctrl+V, Enter, Enter, raise the panel) into the practice client and prints the time beyond
+// the 200 ms of specified pauses. It starts PracticeClient.exe from its own folder when no
+// client runs (and ends it afterwards). A window of class "TForm1" stands in for the panel,
+// which the delivery raises again at its end.
 #include <windows.h>
 
 #include <algorithm>
@@ -9,8 +10,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include <string>
+
 #include "link/delivery.h"
 #include "link/win32_port.h"
+#include "toolkit/win_handles.h"
 
 namespace {
 
@@ -27,7 +31,7 @@ double Now() {
 
 // The real port, with the time actually spent asleep counted apart.
 class TimedPort final : public quarnel::GameLinkPort {
-  public:
+public:
     explicit TimedPort(HWND owner) : real_(owner) {}
     double asleepMs = 0;
 
@@ -75,7 +79,7 @@ class TimedPort final : public quarnel::GameLinkPort {
     bool SetUnicodeTextData(quarnel::LinkBlock b) override { return real_.SetUnicodeTextData(b); }
     void CloseClipboard() override { real_.CloseClipboard(); }
 
-  private:
+private:
     quarnel::Win32GameLinkPort real_;
     int raised_ = 0;
 };
@@ -94,6 +98,30 @@ void Pump(DWORD milliseconds) {
     } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
 }
 
+// Starts the practice client beside this exe and waits (50 ms polls) for its window.
+toolkit::UniqueKernelHandle StartPracticeClient() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring commandLine = path;
+    commandLine.erase(commandLine.find_last_of(L"\\/") + 1);
+    commandLine = L"\"" + commandLine + L"PracticeClient.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process))
+        return {};
+    toolkit::UniqueKernelHandle thread(process.hThread);
+    toolkit::UniqueKernelHandle owned(process.hProcess);
+    for (int waited = 0; waited < 20000; waited += 50) {
+        if (::FindWindowW(L"Ultima Online", nullptr) != nullptr)
+            return owned;
+        ::Sleep(50);
+    }
+    ::TerminateProcess(owned.get(), 1);
+    return {};
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -104,9 +132,13 @@ double Median(std::vector<double> values) {
 
 int wmain(int argc, wchar_t** argv) {
     const int count = argc > 1 ? std::max(1, _wtoi(argv[1])) : 40;
+    toolkit::UniqueKernelHandle startedClient;
     if (::FindWindowW(L"Ultima Online", nullptr) == nullptr) {
-        std::fprintf(stderr, "delivery_bench: no practice client running\n");
-        return 1;
+        startedClient = StartPracticeClient();
+        if (!startedClient) {
+            std::fprintf(stderr, "delivery_bench: the practice client did not start\n");
+            return 1;
+        }
     }
     WNDCLASSEXW panelClass{};
     panelClass.cbSize = sizeof(panelClass);
@@ -143,6 +175,11 @@ int wmain(int argc, wchar_t** argv) {
         Pump(150);
     }
     ::DestroyWindow(panel);
+    if (startedClient) {
+        ::PostMessageW(client, WM_CLOSE, 0, 0);
+        if (::WaitForSingleObject(startedClient.get(), 5000) != WAIT_OBJECT_0)
+            ::TerminateProcess(startedClient.get(), 0);
+    }
 
     std::printf("delivery_bench: %d primary deliveries into the practice client\n", count);
     std::printf("%-44s %10s %10s\n", "", "median ms", "worst ms");
