@@ -14,16 +14,14 @@
 
 #include "toolkit/application.h"
 #include "toolkit/error.h"
+#include "toolkit/win_handles.h"
 #include "ui/unit1.h"
 
 namespace {
 
 using quarnel::Win32GameLinkPort;
 
-struct DestroyWindowOwner {
-    void operator()(HWND window) const noexcept { ::DestroyWindow(window); }
-};
-using OwnedWindow = std::unique_ptr<HWND__, DestroyWindowOwner>;
+using OwnedWindow = toolkit::UniqueWindow;
 
 OwnedWindow MakeOwnerWindow() {
     return OwnedWindow(::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 1, 1, nullptr,
@@ -73,7 +71,7 @@ UINT FillClipboardWithOtherData() {
 
 // Holds the clipboard open from another thread until released.
 class ClipboardHolder {
-  public:
+public:
     ClipboardHolder() {
         thread_ = std::thread([this] {
             opened_ = ::OpenClipboard(nullptr) != FALSE;
@@ -92,7 +90,7 @@ class ClipboardHolder {
     }
     bool opened() const { return opened_; }
 
-  private:
+private:
     std::atomic<bool> ready_{false}, release_{false}, opened_{false};
     std::thread thread_;
 };

@@ -1,6 +1,7 @@
 // WinSearch against real windows: which top-level windows are collected, in which order,
 // and how texts are read.
 #include "link/win_search.h"
+#include "toolkit/win_handles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,10 @@ using quarnel::WindowList;
 
 constexpr wchar_t kClass[] = L"QuarnelSearchTest";
 
-struct DestroyWindowOwner {
-    void operator()(HWND window) const noexcept { ::DestroyWindow(window); }
-};
-using OwnedWindow = std::unique_ptr<HWND__, DestroyWindowOwner>;
+using OwnedWindow = toolkit::UniqueWindow;
 
 class WinSearch : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
