@@ -19,7 +19,7 @@ using LinkBlock = struct LinkBlockTag*;
 inline constexpr std::uint32_t kKeyEventKeyUp = 2; // KEYEVENTF_KEYUP
 
 class GameLinkPort {
-  public:
+public:
     virtual ~GameLinkPort() = default;
 
     // FindWindowW(className, no caption): the first top-level window of the class, or null.

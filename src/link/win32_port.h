@@ -15,7 +15,7 @@ inline LinkWindow ToLinkWindow(HWND window) {
 }
 
 class Win32GameLinkPort final : public GameLinkPort {
-  public:
+public:
     // The clipboard is opened in the name of `clipboardOwner`.
     explicit Win32GameLinkPort(HWND clipboardOwner) : clipboardOwner_(clipboardOwner) {}
 
@@ -38,7 +38,7 @@ class Win32GameLinkPort final : public GameLinkPort {
     bool SetUnicodeTextData(LinkBlock block) override;
     void CloseClipboard() override;
 
-  private:
+private:
     HWND clipboardOwner_;
 };
 

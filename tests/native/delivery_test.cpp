@@ -41,7 +41,7 @@ std::string Hex(unsigned value) {
 // A scripted desktop that records every platform call in order. Window ids stand for
 // handles; 0 is null.
 class RecordingPort final : public quarnel::GameLinkPort {
-  public:
+public:
     std::map<std::u16string, int> topByClass; // FindWindowW answers
     std::map<std::pair<int, std::u16string>, int> childByClass;
     std::vector<std::pair<int, std::u16string>> visibleUnowned; // id and caption, in Z-order
@@ -131,7 +131,7 @@ class RecordingPort final : public quarnel::GameLinkPort {
     }
     void CloseClipboard() override { Record("CloseClipboard"); }
 
-  private:
+private:
     void Record(std::string call) { calls.push_back(std::move(call)); }
 };
 
