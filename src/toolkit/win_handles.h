@@ -26,6 +26,9 @@ struct CloseTheme {
 struct FreeGlobal {
     void operator()(HGLOBAL block) const noexcept { ::GlobalFree(block); }
 };
+struct FreeLocal {
+    void operator()(HLOCAL block) const noexcept { ::LocalFree(block); }
+};
 struct CloseKernelHandle {
     void operator()(HANDLE handle) const noexcept { ::CloseHandle(handle); }
 };
@@ -49,6 +52,7 @@ using UniqueWindowDc = UniqueHandle<HDC, ReleaseWindowDc>;
 using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
 
