@@ -38,9 +38,7 @@ bool IsTransient(DWORD error) {
     switch (error) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_UNABLE_TO_REMOVE_REPLACED:
-    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
-    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+    case ERROR_ACCESS_DENIED: // also how a rename over a file in use fails
         return true;
     default:
         return false;
@@ -83,39 +81,36 @@ DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     return 0;
 }
 
-// Puts the written temporary file in the settings file's place in one step; returns 0 or the
-// error code of the last attempt.
+// Puts the written temporary file in the settings file's place in one step, a rename that
+// replaces the old file, so that every reader sees the old or the new file whole. (ReplaceFileW
+// is not used: some implementations move the old file away first, which leaves a moment with no
+// settings file at all, and leave files of their own behind when the replace fails.) Returns 0
+// or the error code of the last attempt.
 DWORD ReplaceWithTemp(const std::wstring& path, const std::wstring& temp) {
     DWORD error = 0;
     for (int attempt = 0; attempt < kReplaceAttempts; ++attempt) {
         if (attempt > 0)
             ::Sleep(kReplaceRetryPauseMs);
+        DWORD flags = MOVEFILE_WRITE_THROUGH;
         const DWORD attributes = ::GetFileAttributesW(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            // A read-only settings file is not ours to overwrite, as a plain rewrite would fail.
+            if (attributes & FILE_ATTRIBUTE_READONLY)
+                return ERROR_ACCESS_DENIED;
+            // The new file takes over the old one's attributes (hidden, archive, ...).
+            ::SetFileAttributesW(temp.c_str(), attributes);
+            flags |= MOVEFILE_REPLACE_EXISTING;
+        } else {
             error = ::GetLastError();
             if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
                 return error;
-            if (::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
-                return 0;
-            error = ::GetLastError();
-            // Created by someone else meanwhile: replace it on the next round.
-            if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS && !IsTransient(error))
-                return error;
-            continue;
         }
-        // A read-only settings file is not ours to overwrite, as a plain rewrite would fail.
-        if (attributes & FILE_ATTRIBUTE_READONLY)
-            return ERROR_ACCESS_DENIED;
-        if (::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                           nullptr, nullptr)) {
-            // Replacing keeps the attributes on Windows; make sure of it elsewhere.
-            const DWORD now = ::GetFileAttributesW(path.c_str());
-            if (now != INVALID_FILE_ATTRIBUTES && now != attributes)
-                ::SetFileAttributesW(path.c_str(), attributes);
+        if (::MoveFileExW(temp.c_str(), path.c_str(), flags))
             return 0;
-        }
         error = ::GetLastError();
-        if (!IsTransient(error) && error != ERROR_ACCESS_DENIED)
+        // Created by someone else meanwhile: replace it on the next round.
+        const bool appeared = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+        if (!appeared && !IsTransient(error))
             return error;
     }
     return error;

@@ -16,7 +16,7 @@ std::wstring SettingsFileName();
 SettingsImage LoadSettingsFile(const std::wstring& path);
 
 // Writes the image whole without ever leaving a torn file: the text goes to a temporary file
-// in the same folder, is flushed, and then replaces the settings file in one step, keeping
+// in the same folder, is flushed, and then replaces the settings file in one rename, keeping
 // its attributes. A short hold by another program is waited out a few times. When the save
 // fails the old file is left exactly as it was and no temporary file stays behind.
 void SaveSettingsFile(const std::wstring& path, const SettingsImage& image);

@@ -29,6 +29,9 @@ struct FreeGlobal {
 struct FreeLocal {
     void operator()(HLOCAL block) const noexcept { ::LocalFree(block); }
 };
+struct UnmapView {
+    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
+};
 struct CloseKernelHandle {
     void operator()(HANDLE handle) const noexcept { ::CloseHandle(handle); }
 };
@@ -53,6 +56,7 @@ using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
+using UniqueMappedView = UniqueHandle<void*, UnmapView>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
 
