@@ -107,7 +107,9 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Radio buttons ---------------------------------------------------------------------
 
-void RadioGroup::Add(RadioButton& button) { buttons_.push_back(&button); }
+void RadioGroup::Add(RadioButton& button) {
+    buttons_.push_back(&button);
+}
 
 void RadioGroup::Check(RadioButton& checked) {
     for (RadioButton* button : buttons_) {
@@ -119,8 +121,8 @@ void RadioGroup::Check(RadioButton& checked) {
     }
 }
 
-void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x,
-                         int y, int width, int height, bool checked) {
+void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x, int y,
+                         int width, int height, bool checked) {
     group_ = &group;
     CreateParams params;
     params.className = L"BUTTON";
@@ -230,8 +232,10 @@ int ComboBox::ItemIndex() const {
 }
 
 void ComboBox::SetItemIndex(int index) {
-    // CB_SETCURSEL with an index outside the list clears the selection.
-    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
+    // An index outside the list clears the selection (Wine keeps the old one for CB_SETCURSEL
+    // past the end, so ask for -1 outright).
+    const bool inList = index >= 0 && index < ItemCount();
+    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(inList ? index : -1), 0);
 }
 
 void ComboBox::FitSelectionHeight() {
