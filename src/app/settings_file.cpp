@@ -47,7 +47,7 @@ bool IsTransient(DWORD error) {
 
 // Deletes the temporary file on every way out unless it has become the settings file.
 class TempFileGuard {
-  public:
+public:
     explicit TempFileGuard(std::wstring path) : path_(std::move(path)) {}
     TempFileGuard(const TempFileGuard&) = delete;
     TempFileGuard& operator=(const TempFileGuard&) = delete;
@@ -57,7 +57,7 @@ class TempFileGuard {
     }
     void Release() noexcept { released_ = true; }
 
-  private:
+private:
     std::wstring path_;
     bool released_ = false;
 };

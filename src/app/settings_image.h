@@ -18,7 +18,7 @@ struct SettingsSection {
 };
 
 class SettingsImage {
-  public:
+public:
     SettingsImage() = default;
 
     // Splits text into sections and lines (CR LF, LF or CR end a line; NUL ends the text).
@@ -43,7 +43,7 @@ class SettingsImage {
     const std::vector<SettingsSection>& sections() const noexcept { return sections_; }
     bool operator==(const SettingsImage&) const = default;
 
-  private:
+private:
     const SettingsSection* FindSection(std::u16string_view name) const;
 
     std::vector<SettingsSection> sections_;

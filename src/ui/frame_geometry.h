@@ -25,7 +25,7 @@ DefaultPlace DefaultPlacement(int workAreaWidth, int workAreaHeight, int outerWi
 // setting a client size changes the outer size by the same amount; switching the border keeps
 // the outer rectangle.
 class FrameWindow {
-  public:
+public:
     virtual ~FrameWindow() = default;
     virtual int Left() const = 0;
     virtual int Top() const = 0;

@@ -21,7 +21,7 @@ std::wstring Wide(std::u16string_view text) {
 
 // The form as the frame steps see it.
 class FormFrame final : public FrameWindow {
-  public:
+public:
     explicit FormFrame(toolkit::Form& form) : form_(form) {}
     int Left() const override { return form_.Left(); }
     int Top() const override { return form_.Top(); }
@@ -39,7 +39,7 @@ class FormFrame final : public FrameWindow {
         form_.SetBorder(framed ? toolkit::Form::Border::Sizeable : toolkit::Form::Border::None);
     }
 
-  private:
+private:
     toolkit::Form& form_;
 };
 
@@ -76,8 +76,9 @@ void TForm1::CreateControls() {
         ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
         button.SetFont(font12_.get());
         button.onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouseButton,
-                                    int mx,
-                                    int my) { Btn_00MouseDown(sender, mouseButton, mx, my); };
+                                    int mx, int my) {
+            Btn_00MouseDown(sender, mouseButton, mx, my);
+        };
     };
     auto radio = [&](toolkit::RadioButton& button, const wchar_t* name, const wchar_t* caption,
                      int x, int y, int width, int height, bool checked) {
@@ -188,8 +189,8 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::FillDirectionTable() {
-    sList = {u"",     u"Forward",   u"Forward Right", u"Right",       u"Back Right",
-             u"Back", u"Back Left", u"Left",          u"Forward Left"};
+    sList = {u"",          u"Forward", u"Forward Right", u"Right",       u"Back Right",
+             u"Back",      u"Back Left", u"Left",        u"Forward Left"};
 }
 
 void TForm1::cb1Change() {
@@ -204,9 +205,7 @@ void TForm1::cb1Change() {
 
 // An error here is shown by the form's close handling, which closes the window all the same:
 // a settings file that cannot be read or written never keeps the panel open.
-void TForm1::FormClose() {
-    SaveSettings();
-}
+void TForm1::FormClose() { SaveSettings(); }
 
 void TForm1::Btn_00MouseDown(toolkit::PushButtonBase&, MouseButton, int, int) {}
 
@@ -221,9 +220,7 @@ void TForm1::cbSlimClick() {
     SaveSettings();
 }
 
-void TForm1::FormDblClick() {
-    cbSlim.SetChecked(!cbSlim.Checked());
-}
+void TForm1::FormDblClick() { cbSlim.SetChecked(!cbSlim.Checked()); }
 
 void TForm1::FormMouseDown(MouseButton button, int x, int y) {
     if (button != MouseButton::Left)
@@ -234,9 +231,7 @@ void TForm1::FormMouseDown(MouseButton button, int x, int y) {
                    static_cast<LPARAM>(static_cast<DWORD>((x & 0xFFFF) | ((y & 0xFFFF) << 16))));
 }
 
-void TForm1::ComSendMessage(std::u16string sTxt) {
-    lblMes.SetText(Wide(sTxt));
-}
+void TForm1::ComSendMessage(std::u16string sTxt) { lblMes.SetText(Wide(sTxt)); }
 
 void TForm1::FindUOandPase() {}
 

@@ -12,7 +12,7 @@ using namespace quarnel;
 // A window with a real frame: a sizing frame of `frameX`/`frameY` pixels on each side and a
 // title bar of `caption` pixels while framed, nothing while borderless. Records every call.
 class FakeWindow final : public FrameWindow {
-  public:
+public:
     FakeWindow(int frameX, int frameY, int caption)
         : frameX_(frameX), frameY_(frameY), caption_(caption) {}
 
@@ -45,7 +45,7 @@ class FakeWindow final : public FrameWindow {
 
     std::vector<std::string> calls;
 
-  private:
+private:
     int FrameX() const { return framed_ ? frameX_ : 0; }
     int FrameY() const { return framed_ ? frameY_ : 0; }
     int Caption() const { return framed_ ? caption_ : 0; }

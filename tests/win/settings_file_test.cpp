@@ -29,7 +29,7 @@ const char16_t kBadEncoding[] =
 
 // A fresh folder per test, removed with everything in it.
 class SettingsFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         wchar_t temp[MAX_PATH];
         ::GetTempPathW(MAX_PATH, temp);

@@ -22,7 +22,7 @@ const std::u16string kBadEncodingBox =
     u"Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません.";
 
 class SettingsFormTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         path_ = quarnel::SettingsFileName();
         Remove();
