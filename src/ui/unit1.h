@@ -16,7 +16,7 @@ namespace quarnel {
 using CommandButton = toolkit::PushButtonBase;
 
 class TForm1 : public toolkit::Form {
-  public:
+public:
     static constexpr wchar_t kClassName[] = L"TForm1";
     static constexpr wchar_t kCaption[] = L"[QUARN] Quarnel 1.20";
     static constexpr int kLayoutClientWidth = 190;
@@ -58,7 +58,7 @@ class TForm1 : public toolkit::Form {
     // All sixteen command buttons.
     std::array<CommandButton*, 16> CommandButtons();
 
-  private:
+private:
     void CreateControls();
     void ApplyStartSettings();
     void FillDirectionTable();
