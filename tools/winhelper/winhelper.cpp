@@ -10,6 +10,7 @@
 //   winhelper msgbox TITLE MS      waits for a message box captioned TITLE, prints its text
 //   winhelper closebox TITLE       closes the message box captioned TITLE (IDOK)
 //   winhelper combo CLASS INDEX    selects item INDEX of the first combo box as the user would
+//   winhelper workarea -           the work area (SPI_GETWORKAREA): x y w h
 // Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
 #include <windows.h>
 
@@ -155,6 +156,14 @@ int SelectCombo(const std::wstring& className, int index) {
     return 0;
 }
 
+int WorkArea() {
+    RECT r{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -184,6 +193,8 @@ int wmain(int argc, wchar_t** argv) {
         result = CloseBox(target);
     else if (command == L"combo" && argc >= 4)
         result = SelectCombo(target, _wtoi(argv[3]));
+    else if (command == L"workarea")
+        result = WorkArea();
     std::fflush(stdout);
     return result;
 }
