@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <objidl.h>
 #include <uxtheme.h>
 
 #include "toolkit/unique_handle.h"
@@ -38,6 +40,12 @@ struct CloseKernelHandle {
 struct DestroyIconHandle {
     void operator()(HICON icon) const noexcept { ::DestroyIcon(icon); }
 };
+struct DestroyImageList {
+    void operator()(HIMAGELIST list) const noexcept { ::ImageList_Destroy(list); }
+};
+struct ReleaseComObject {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
 // Selects the remembered object back into its DC.
 struct SelectBack {
     HDC dc = nullptr;
@@ -59,6 +67,8 @@ using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
 using UniqueMappedView = UniqueHandle<void*, UnmapView>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+using UniqueStream = UniqueHandle<IStream*, ReleaseComObject>;
 
 inline UniqueWindowDc GetWindowDc(HWND window) {
     return UniqueWindowDc(::GetDC(window), ReleaseWindowDc{window});

@@ -1,0 +1,30 @@
+#include "controls/image_list.h"
+
+namespace quarnel {
+
+int ImageList::Width() const {
+    int width = 0;
+    int height = 0;
+    if (list_ == nullptr || !::ImageList_GetIconSize(list_, &width, &height))
+        return 0;
+    return width;
+}
+
+int ImageList::Height() const {
+    int width = 0;
+    int height = 0;
+    if (list_ == nullptr || !::ImageList_GetIconSize(list_, &width, &height))
+        return 0;
+    return height;
+}
+
+int ImageList::Count() const {
+    return list_ != nullptr ? ::ImageList_GetImageCount(list_) : 0;
+}
+
+void ImageList::Draw(HDC dc, int x, int y, int index) const {
+    if (list_ != nullptr)
+        ::ImageList_Draw(list_, index, dc, x, y, ILD_NORMAL);
+}
+
+} // namespace quarnel
