@@ -8,7 +8,7 @@ window_rect() { helper top TForm1 | awk 'NR==1 { print $2, $3, $4, $5 }'; }
 client_origin() { helper client TForm1 | awk '{ print $1, $2 }'; }
 # Screen rectangle and check state of the child whose text is $1: "x y w h checked".
 child_by_text() {
-    helper children TForm1 | awk -v t="\"$1\"" '{ s=$0; sub(/^([^ ]+ ){9}/, "", s); if (s==t) { print $3, $4, $5, $6, $8; exit } }'
+    helper children TForm1 | awk -v t="\"$1\"" 'substr($0, index($0, "\"")) == t { print $3, $4, $5, $6, $8; exit }'
 }
 slim_state() { child_by_text "For w/o border" | awk '{ print $5 }'; }
 combo_rect() { helper children TForm1 | awk '$2=="ComboBox" { print $3, $4, $5, $6; exit }'; }
@@ -16,7 +16,7 @@ double_click_at() { xdotool mousemove "$1" "$2" sleep 0.05 click --repeat 2 --de
 double_click_rect() { double_click_at $(($1 + $3 / 2)) $(($2 + $4 / 2)); }
 # Free space of the body, right of the check box and above the hint.
 free_spot() { read -r ox oy < <(client_origin); echo $((ox + 150)) $((oy + 345)); }
-slim_is() { [ "$(wine "$WINHELPER_EXE" children TForm1 2>/dev/null | tr -d '\r' | awk -v t='"For w/o border"' '{ s=$0; sub(/^([^ ]+ ){9}/, "", s); if (s==t) { print $8; exit } }')" = "$1" ]; }
+slim_is() { [ "$(slim_state)" = "$1" ]; }
 
 rm -f "$SETTINGS_FILE"
 start_panel
@@ -49,7 +49,11 @@ for target in "label:" "label:Check or Double click on space" \
     else
         read -r rx ry rw rh < <(child_rect "$target") || fail_now "no $target"
         double_click_rect "$rx" "$ry" "$rw" "$rh"
-        name="${target#label:}"
+        case "$target" in
+        "label:") name="the status line" ;;
+        "label:  ") name="the blank label" ;;
+        *) name="${target#label:}" ;;
+        esac
     fi
     check "double click on '$name' toggles" wait_until 10 slim_is $((1 - before))
 done

@@ -8,7 +8,6 @@ TITLE="[QUARN] Quarnel"
 BAD_ENCODING="Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません."
 
 window_rect() { helper top TForm1 | awk 'NR==1 { print $2, $3, $4, $5 }'; }
-checked_of() { helper children TForm1 | awk -v t="\"$1\"" '{ s=$0; sub(/^([^ ]+ ){9}/, "", s); if (s==t) { print $8; exit } }'; }
 
 # --- First start without a file ---------------------------------------------------------
 rm -f "$SETTINGS_FILE"
