@@ -28,6 +28,12 @@ struct CloseTheme {
 struct FreeGlobal {
     void operator()(HGLOBAL block) const noexcept { ::GlobalFree(block); }
 };
+struct FreeLocal {
+    void operator()(HLOCAL block) const noexcept { ::LocalFree(block); }
+};
+struct UnmapView {
+    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
+};
 struct CloseKernelHandle {
     void operator()(HANDLE handle) const noexcept { ::CloseHandle(handle); }
 };
@@ -57,6 +63,8 @@ using UniqueWindowDc = UniqueHandle<HDC, ReleaseWindowDc>;
 using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
+using UniqueMappedView = UniqueHandle<void*, UnmapView>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;

@@ -1,5 +1,6 @@
 #include "ui/unit1.h"
 
+#include "app/settings_file.h"
 #include "link/delivery.h"
 #include "link/win32_port.h"
 #include "toolkit/application.h"
@@ -20,6 +21,30 @@ constexpr int kFirstControlId = 100;
 std::wstring Wide(std::u16string_view text) {
     return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
 }
+
+// The form as the frame steps see it.
+class FormFrame final : public FrameWindow {
+public:
+    explicit FormFrame(toolkit::Form& form) : form_(form) {}
+    int Left() const override { return form_.Left(); }
+    int Top() const override { return form_.Top(); }
+    int Width() const override { return form_.Width(); }
+    int Height() const override { return form_.Height(); }
+    int ClientWidth() const override { return form_.ClientWidth(); }
+    int ClientHeight() const override { return form_.ClientHeight(); }
+    void SetLeft(int left) override { form_.SetLeft(left); }
+    void SetTop(int top) override { form_.SetTop(top); }
+    void SetWidth(int width) override { form_.SetWidth(width); }
+    void SetHeight(int height) override { form_.SetHeight(height); }
+    void SetClientWidth(int width) override { form_.SetClientWidth(width); }
+    void SetClientHeight(int height) override { form_.SetClientHeight(height); }
+    void SetFramed(bool framed) override {
+        form_.SetBorder(framed ? toolkit::Form::Border::Sizeable : toolkit::Form::Border::None);
+    }
+
+private:
+    toolkit::Form& form_;
+};
 
 } // namespace
 
@@ -144,16 +169,25 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ApplyStartSettings() {
+    SettingsImage settings;
+    try {
+        settings = LoadSettingsFile(SettingsFileName());
+    } catch (const toolkit::UserError& error) {
+        // The panel still comes up, complete, with the defaults.
+        toolkit::Application::Instance().ShowError(error.text());
+    }
     RECT workArea{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    SetClientHeight(kLayoutClientHeight);
-    SetClientWidth(kLayoutClientWidth);
-    cb1.SetItemIndex(0);
-    const DefaultPlace place =
-        DefaultPlacement(workArea.right - workArea.left, workArea.bottom - workArea.top, Width(),
-                         Height());
-    SetTop(place.bottom - Height());
-    SetLeft(place.left);
+    FormFrame frame(*this);
+    ApplyStartGeometry(frame, settings,
+                       {workArea.right - workArea.left, workArea.bottom - workArea.top},
+                       [this](int heading) { cb1.SetItemIndex(heading); });
+}
+
+void TForm1::SaveSettings() {
+    SettingsImage settings = LoadSettingsFile(SettingsFileName());
+    WriteSavedGeometry(settings, CurrentGeometry(FormFrame(*this), cb1.ItemIndex()));
+    SaveSettingsFile(SettingsFileName(), settings);
 }
 
 void TForm1::FillDirectionTable() {
@@ -170,7 +204,9 @@ void TForm1::cb1Change() {
     }
 }
 
-void TForm1::FormClose() {}
+// An error here is shown by the form's close handling, which closes the window all the same:
+// a settings file that cannot be read or written never keeps the panel open.
+void TForm1::FormClose() { SaveSettings(); }
 
 void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button, int, int) {
     // The modifier keys as they are now, not as the mouse event saw them.
@@ -196,7 +232,16 @@ void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button
         ComSendMessage(text);
 }
 
-void TForm1::cbSlimClick() {}
+void TForm1::cbSlimClick() {
+    FormFrame frame(*this);
+    if (cbSlim.Checked())
+        EnterBorderless(
+            frame, borderless_,
+            BorderlessOffsets(::GetSystemMetrics(SM_CYFRAME), ::GetSystemMetrics(SM_CYCAPTION)));
+    else
+        LeaveBorderless(frame, borderless_);
+    SaveSettings();
+}
 
 void TForm1::FormDblClick() { cbSlim.SetChecked(!cbSlim.Checked()); }
 

@@ -8,6 +8,7 @@
 #include "toolkit/form.h"
 #include "toolkit/push_button_base.h"
 #include "toolkit/win_handles.h"
+#include "ui/frame_geometry.h"
 
 namespace quarnel {
 
@@ -61,9 +62,14 @@ private:
     void CreateControls();
     void ApplyStartSettings();
     void FillDirectionTable();
+    // Fresh image from disk, the geometry and heading written in, the file rewritten.
+    void SaveSettings();
 
     // Direction table: command texts by direction index 1 to 8 (slot 0 unused).
     std::array<std::u16string, 9> sList;
+
+    // Client size and frame offsets kept while borderless mode is on.
+    BorderlessState borderless_;
 
     toolkit::UniqueFont formFont_, font15_, font13_, font12_, font11_;
 };

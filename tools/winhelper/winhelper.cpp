@@ -13,6 +13,7 @@
 //   winhelper holdclip MS          opens the clipboard, prints "held", keeps it open MS ms
 //   winhelper clip -               prints the clipboard's Unicode text
 //   winhelper held VK              exit code 0 when GetAsyncKeyState reports VK (hex) held
+//   winhelper workarea -           the work area (SPI_GETWORKAREA): x y w h
 // Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
 #include <windows.h>
 
@@ -185,6 +186,14 @@ int PrintClipboard() {
     return result;
 }
 
+int WorkArea() {
+    RECT r{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -221,6 +230,8 @@ int wmain(int argc, wchar_t** argv) {
             ::GetAsyncKeyState(static_cast<int>(wcstoul(target.c_str(), nullptr, 16))) < 0 ? 0 : 1;
     else if (command == L"clip")
         result = PrintClipboard();
+    else if (command == L"workarea")
+        result = WorkArea();
     std::fflush(stdout);
     return result;
 }
