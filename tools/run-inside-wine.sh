@@ -16,7 +16,7 @@ if [ "${1:-screenshot}" = screenshot ]; then
     # Let both windows finish painting: wait until two screenshots in a row agree.
     previous=""
     for _ in $(seq 1 40); do
-        import -window root -crop 900x720+0+0 +repage "$root/build/screenshot.png" 2>/dev/null
+        import -window root -crop 760x760+0+0 +repage "$root/build/screenshot.png" 2>/dev/null
         current=$(md5sum < "$root/build/screenshot.png")
         [ "$current" = "$previous" ] && break
         previous=$current
