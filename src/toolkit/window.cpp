@@ -12,6 +12,7 @@ constexpr UINT_PTR kSubclassId = 0x51524E4C; // "QRNL"
 
 Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND child = nullptr;
+    bool reflectorOnly = false;
     switch (message) {
     case WM_COMMAND:
         child = reinterpret_cast<HWND>(lParam);
@@ -21,12 +22,17 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_DRAWITEM:
         child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        reflectorOnly = true;
         break;
     case WM_MEASUREITEM:
         if (wParam != 0)
             child = ::GetDlgItem(parent, static_cast<int>(wParam));
+        reflectorOnly = true;
         break;
     case WM_CTLCOLORBTN:
+        child = reinterpret_cast<HWND>(lParam);
+        reflectorOnly = true;
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -37,7 +43,10 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
     }
     if (child == nullptr || child == parent)
         return nullptr;
-    return Window::FromHandle(child);
+    Window* target = Window::FromHandle(child);
+    if (target != nullptr && reflectorOnly && !target->Reflector())
+        return nullptr;
+    return target;
 }
 
 } // namespace
@@ -101,6 +110,18 @@ void Window::Invalidate() { ::InvalidateRect(hwnd_, nullptr, TRUE); }
 void Window::Repaint() {
     ::InvalidateRect(hwnd_, nullptr, TRUE);
     ::UpdateWindow(hwnd_);
+}
+
+bool Window::DoubleBuffered() const {
+    if (!parentDoubleBuffered_)
+        return doubleBuffered_;
+    const Window* parent = FromHandle(::GetParent(hwnd_));
+    return parent != nullptr ? parent->DoubleBuffered() : doubleBuffered_;
+}
+
+void Window::SetDoubleBuffered(bool doubleBuffered) {
+    doubleBuffered_ = doubleBuffered;
+    parentDoubleBuffered_ = false;
 }
 
 bool Window::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

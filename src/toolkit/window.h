@@ -52,6 +52,15 @@ public:
     void Invalidate();
     void Repaint(); // invalidate and paint at once
 
+    // Double buffering follows the parent's until it is set on the control itself.
+    bool DoubleBuffered() const;
+    void SetDoubleBuffered(bool doubleBuffered);
+    bool ParentDoubleBuffered() const noexcept { return parentDoubleBuffered_; }
+
+    // Owner-draw, measure-item and button-colour requests reach only reflector controls;
+    // the parent answers them itself for the others.
+    bool Reflector() const noexcept { return reflector_; }
+
     // A request that the parent received about this control (WM_COMMAND, WM_NOTIFY,
     // WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*). Return true when handled, with `result`
     // as the parent's answer.
@@ -69,6 +78,7 @@ protected:
                                  HICON icon);
     void CreateOwn(const CreateParams& params);
     void CreateNative(const CreateParams& params);
+    void SetReflector(bool reflector) noexcept { reflector_ = reflector; }
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
@@ -80,6 +90,9 @@ private:
 
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
+    bool doubleBuffered_ = false;
+    bool parentDoubleBuffered_ = true;
+    bool reflector_ = false;
     std::wstring name_;
 };
 
