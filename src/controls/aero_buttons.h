@@ -48,6 +48,10 @@ class TAeroButton : public toolkit::PushButtonBase {
     bool Hot() const noexcept { return FMouseInControl; }
     bool Active() const noexcept { return IsFocused; }
 
+    // The DrawText flags the caption is drawn with: right-to-left, hidden accelerators (asked
+    // of the top-level window), word wrap.
+    unsigned TextFlags() const;
+
     // Draws the whole button for one owner-draw request.
     void DrawFace(HDC dc, const RECT& itemRect, UINT itemState);
 
@@ -70,7 +74,6 @@ class TAeroButton : public toolkit::PushButtonBase {
     HTHEME ActiveTheme();
     bool Designing() const noexcept { return false; }
     bool OnGlass();
-    unsigned TextFlags() const;
     void DrawThemedFace(HTHEME theme, const RECT& itemRect, UINT itemState);
     void DrawClassicFace(const RECT& itemRect, UINT itemState);
     void PaintBuffered(HDC requestDc);

@@ -34,7 +34,7 @@ void AeroAnswers::SetStyles(bool active) {
 }
 
 ButtonHost::ButtonHost(int width, int height, const wchar_t* caption)
-    : form_(std::make_unique<toolkit::Form>()), button_(std::make_unique<ProbeButton>()),
+    : form_(std::make_unique<HostForm>()), button_(std::make_unique<ProbeButton>()),
       font_(toolkit::CreateUiFont(12)) {
     form_->Create(L"AeroTestHost", L"Aero test", 200, 120);
     form_->SetLeft(100);

@@ -43,6 +43,19 @@ class ProbeButton : public quarnel::TAeroButton {
     using TAeroButton::MouseLeave;
 };
 
+// A form that answers the UI-state question as a test says (or as the platform does).
+class HostForm : public toolkit::Form {
+  public:
+    int uiState = -1; // -1: the platform's answer
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_QUERYUISTATE && uiState >= 0)
+            return uiState;
+        return Form::HandleMessage(message, wParam, lParam);
+    }
+};
+
 // A shown form with one glass button at (10, 10), 75 x 25 unless told otherwise.
 class ButtonHost {
   public:
@@ -51,13 +64,13 @@ class ButtonHost {
     ButtonHost(const ButtonHost&) = delete;
     ButtonHost& operator=(const ButtonHost&) = delete;
 
-    toolkit::Form& form() { return *form_; }
+    HostForm& form() { return *form_; }
     ProbeButton& button() { return *button_; }
     // Dispatches every waiting message.
     static void Pump();
 
   private:
-    std::unique_ptr<toolkit::Form> form_;
+    std::unique_ptr<HostForm> form_;
     std::unique_ptr<ProbeButton> button_;
     toolkit::UniqueFont font_;
 };
