@@ -397,6 +397,40 @@ TEST_F(BufferedPaint, APaintWithItsOwnDcDrawsIntoIt) {
     EXPECT_LT(target.Count(kGround), kW * kH);
 }
 
+TEST_F(BufferedPaint, ButtonColourRequestPaintsTheParentBackgroundAndAnswersNoBrush) {
+    const HWND window = host_.button().hwnd();
+    const HWND form = host_.form().hwnd();
+    const LPARAM about = reinterpret_cast<LPARAM>(window);
+    const auto nullBrush = reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
+    MemorySurface surface(kW, kH);
+
+    surface.Fill(kGround);
+    EXPECT_EQ(::SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(surface.dc()), about),
+              nullBrush);
+    EXPECT_EQ(surface.Count(::GetSysColor(COLOR_BTNFACE)), kW * kH) << "the form's background";
+
+    // A double-buffered parent erases into the DC itself, shifted to the button's place.
+    host_.form().SetDoubleBuffered(true);
+    MessageLog log;
+    surface.Fill(kGround);
+    EXPECT_EQ(::SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(surface.dc()), about),
+              nullBrush);
+    const auto erases = log.Of(form, WM_ERASEBKGND);
+    ASSERT_EQ(erases.size(), 1u);
+    EXPECT_EQ(erases[0].origin.x, 10);
+    EXPECT_EQ(erases[0].origin.y, 10);
+    POINT origin{-1, -1};
+    ::GetWindowOrgEx(surface.dc(), &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(surface.Count(::GetSysColor(COLOR_BTNFACE)), kW * kH);
+
+    // The classic look leaves the request to the platform.
+    answers_.SetStyles(false);
+    EXPECT_NE(::SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(surface.dc()), about),
+              nullBrush);
+}
+
 struct LeakCase {
     const char* name;
     bool styles;
