@@ -6,5 +6,5 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target bench_repaint
-exec tools/with-wine.sh wine build/mingw/bin/bench_repaint.exe "$@"
+cmake --build --preset mingw --target repaint_bench
+exec tools/with-wine.sh wine build/mingw/bin/repaint_bench.exe "$@"

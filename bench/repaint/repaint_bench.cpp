@@ -1,7 +1,7 @@
 // One full repaint of the panel's sixteen command buttons (glass buttons) beside the same
 // sixteen buttons as stock BUTTON controls, measured side by side, rounds interleaved, as a
 // median ratio; then GDI and USER object counts before and after many repaints.
-//   bench_repaint.exe [rounds] [leak-repaints]
+//   repaint_bench.exe [rounds] [leak-repaints]
 #include <windows.h>
 
 #include <algorithm>
@@ -96,12 +96,12 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  stock buttons   %8.3f ms\n", plainMedian);
     std::printf("  ratio           %8.2f x   (goal <= 1.5)\n", glassMedian / plainMedian);
 
-    const int gdiBefore = testing_support::GdiObjectCount();
+    const int gdiBefore = static_cast<int>(testing_support::GdiObjectCount());
     const int userBefore = testing_support::UserObjectCount();
     for (int i = 0; i < leakRepaints; ++i)
         RepaintAll(glass);
     Pump();
-    const int gdiAfter = testing_support::GdiObjectCount();
+    const int gdiAfter = static_cast<int>(testing_support::GdiObjectCount());
     const int userAfter = testing_support::UserObjectCount();
     std::printf("objects over %d full repaints (%d button paints)\n", leakRepaints,
                 leakRepaints * 16);

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/single_instance.h"
+#include "controls/gdip_objects.h"
 #include "toolkit/application.h"
 #include "ui/unit1.h"
 
@@ -13,6 +14,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::Application& application = toolkit::Application::Instance();
     application.SetTitle(L"[QUARN] Quarnel");
     application.Initialize();
+    // Pictures of the glass buttons are drawn through GDI+; it runs until the form is gone.
+    quarnel::gdip::EngineSession gdiplus;
     {
         quarnel::TForm1 form;
         if (!toolkit::Guarded([&] { form.CreateAndShow(); }))

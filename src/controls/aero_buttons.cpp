@@ -43,7 +43,8 @@ TAeroButton::TAeroButton() : TAeroButton(std::make_unique<TButtonGlyph>()) {}
 TAeroButton::TAeroButton(std::unique_ptr<TButtonGlyph> glyph)
     : PushButtonBase(), FCanvas(std::make_unique<toolkit::Canvas>()), FGlyph(std::move(glyph)) {
     // Image index -1, picture left, spacing 4: the member initialisers.
-    SetReflector(true);
+    // Owner-draw, measure-item and colour requests come back from the parent: the toolkit
+    // reflects them to every control, so there is no reflector flag to add.
     // Buffered whatever the parent does.
     SetDoubleBuffered(true);
 }

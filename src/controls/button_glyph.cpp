@@ -4,6 +4,7 @@
 #include <vssym32.h>
 
 #include "controls/glyph_layout.h"
+#include "controls/keyed_bitmap.h"
 #include "controls/visual_styles.h"
 
 namespace quarnel {
@@ -25,21 +26,49 @@ int Length(const std::wstring& text) {
     return static_cast<int>(text.size());
 }
 
+// The picture goes onto a white ground first, so that an image whose top-left pixel is
+// transparent is keyed by white.
+void PaintGlyph(toolkit::Canvas& canvas, POINT position, const ImageList* images, int imageIndex) {
+    if (images == nullptr || !PictureInRange(images->Count(), imageIndex))
+        return;
+    const int width = images->Width();
+    const int height = images->Height();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    toolkit::UniqueBitmap picture(
+        ::CreateDIBSection(canvas.dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture)
+        return;
+    {
+        toolkit::UniqueMemoryDc dc(::CreateCompatibleDC(canvas.dc()));
+        toolkit::UniqueSelection selection = toolkit::Select(dc.get(), picture.get());
+        const RECT all{0, 0, width, height};
+        ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        // The enabled look in every state: a disabled button's picture is not greyed.
+        images->Draw(dc.get(), 0, 0, imageIndex);
+    } // deselected: GDI+ reads it through GetDIBits
+    DrawKeyedBitmap(canvas, position, picture.get());
+}
+
+// Draws the caption once in the canvas font's colour: with the theme engine when `glassTheme`
+// is open (plain GDI text loses its alpha on glass), else with DrawTextW.
 void DrawCaptionOnce(toolkit::Canvas& canvas, const std::wstring& caption, RECT bounds, UINT flags,
-                     bool glass) {
+                     HTHEME glassTheme) {
     canvas.PrepareText();
-    if (glass) {
-        // On glass plain GDI text loses its alpha; the theme engine composes it instead.
-        toolkit::UniqueTheme theme(::OpenThemeData(nullptr, L"BUTTON"));
-        if (theme) {
-            DTTOPTS options{};
-            options.dwSize = sizeof(options);
-            options.dwFlags = DTT_COMPOSITED | DTT_TEXTCOLOR;
-            options.crText = toolkit::ColorToRgb(canvas.fontColor());
-            ::DrawThemeTextEx(theme.get(), canvas.dc(), BP_PUSHBUTTON, PBS_NORMAL, caption.c_str(),
-                              Length(caption), flags, &bounds, &options);
-            return;
-        }
+    if (glassTheme != nullptr) {
+        DTTOPTS options{};
+        options.dwSize = sizeof(options);
+        options.dwFlags = DTT_COMPOSITED | DTT_TEXTCOLOR;
+        options.crText = toolkit::ColorToRgb(canvas.fontColor());
+        ::DrawThemeTextEx(glassTheme, canvas.dc(), BP_PUSHBUTTON, PBS_NORMAL, caption.c_str(),
+                          Length(caption), flags, &bounds, &options);
+        return;
     }
     ::DrawTextW(canvas.dc(), caption.c_str(), Length(caption), &bounds, flags);
 }
@@ -48,6 +77,8 @@ void PaintCaption(toolkit::Canvas& canvas, const std::wstring& caption, RECT bou
                   std::uint8_t state, UINT biDiFlags) {
     const bool glass = (state & kGlassStateFlag) != 0;
     state = static_cast<std::uint8_t>(state & ~kGlassStateFlag);
+    // Without a button theme there is no composed text; plain text is the best left.
+    toolkit::UniqueTheme glassTheme(glass ? ::OpenThemeData(nullptr, L"BUTTON") : nullptr);
     canvas.SetBrushStyle(toolkit::Canvas::BrushStyle::Clear);
     // No single-line flag: every line is centred on its own and DT_VCENTER does nothing.
     const UINT flags = biDiFlags | DT_CENTER | DT_VCENTER;
@@ -55,11 +86,11 @@ void PaintCaption(toolkit::Canvas& canvas, const std::wstring& caption, RECT bou
         // The embossed look: a highlight one pixel down-right under the shadow-coloured text.
         ::OffsetRect(&bounds, 1, 1);
         canvas.SetFontColor(toolkit::SystemColor(COLOR_BTNHIGHLIGHT));
-        DrawCaptionOnce(canvas, caption, bounds, flags, glass);
+        DrawCaptionOnce(canvas, caption, bounds, flags, glassTheme.get());
         ::OffsetRect(&bounds, -1, -1);
         canvas.SetFontColor(toolkit::SystemColor(COLOR_BTNSHADOW));
     }
-    DrawCaptionOnce(canvas, caption, bounds, flags, glass);
+    DrawCaptionOnce(canvas, caption, bounds, flags, glassTheme.get());
 }
 
 } // namespace
@@ -89,6 +120,7 @@ RECT TButtonGlyph::Draw(toolkit::Canvas& canvas, const RECT& client, POINT offse
         return ToRect32(extent);
     });
 
+    PaintGlyph(canvas, POINT{placed.glyphPos.x, placed.glyphPos.y}, images, imageIndex);
     const RECT textBounds = ToRect(placed.textBounds);
     PaintCaption(canvas, caption, textBounds, state, biDiFlags);
     return textBounds;

@@ -60,13 +60,22 @@ void Application::ShowTaskbarButton() {
 }
 
 void Application::Minimize() {
-    if (hwnd_ != nullptr)
-        ::ShowWindow(hwnd_, SW_MINIMIZE);
+    if (hwnd_ == nullptr)
+        return;
+    // The panel goes with the taskbar button, and comes back with it.
+    if (mainWindow_ != nullptr)
+        ::ShowWindow(mainWindow_, SW_HIDE);
+    ::ShowWindow(hwnd_, SW_MINIMIZE);
 }
 
 void Application::Restore() {
-    if (hwnd_ != nullptr && ::IsIconic(hwnd_))
-        ::ShowWindow(hwnd_, SW_RESTORE);
+    if (hwnd_ == nullptr || !::IsIconic(hwnd_))
+        return;
+    ::ShowWindow(hwnd_, SW_RESTORE);
+    if (mainWindow_ != nullptr) {
+        ::ShowWindow(mainWindow_, SW_SHOW);
+        ::SetForegroundWindow(mainWindow_);
+    }
 }
 
 int Application::Run() {
@@ -118,6 +127,17 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
         if (LOWORD(wParam) != WA_INACTIVE && self.mainWindow_ != nullptr &&
             ::IsWindowVisible(self.mainWindow_) && !::IsIconic(window)) {
             ::SetActiveWindow(self.mainWindow_);
+            return 0;
+        }
+        break;
+    case WM_SYSCOMMAND:
+        // The taskbar button's minimise and restore act on the panel too.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            self.Minimize();
+            return 0;
+        }
+        if ((wParam & 0xFFF0) == SC_RESTORE) {
+            self.Restore();
             return 0;
         }
         break;

@@ -194,14 +194,14 @@ bool CheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& res
 // --- Drop-down list --------------------------------------------------------------------
 
 void ComboBox::Create(HWND parent, int x, int y, int width, int height) {
-    height_ = height;
     CreateParams params;
     params.className = L"COMBOBOX";
     params.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
     params.x = x;
     params.y = y;
     params.width = width;
-    params.height = height + 200; // the dropped-down list
+    // The closed list takes its height from its font; the rest is the dropped-down list.
+    params.height = height + 200;
     params.parent = parent;
     CreateNative(params);
 }
@@ -230,19 +230,10 @@ int ComboBox::ItemIndex() const {
 }
 
 void ComboBox::SetItemIndex(int index) {
-    // CB_SETCURSEL with an index outside the list clears the selection.
-    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
-}
-
-void ComboBox::FitSelectionHeight() {
-    RECT bounds{};
-    ::GetWindowRect(hwnd(), &bounds);
-    const LRESULT itemHeight = ::SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (itemHeight == CB_ERR)
-        return;
-    const LRESULT wanted = itemHeight + (height_ - (bounds.bottom - bounds.top));
-    if (wanted > 0)
-        ::SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    // An index outside the list leaves no selection (-1 clears it explicitly: not every
+    // platform clears it for an index past the end).
+    const bool inside = index >= 0 && index < ItemCount();
+    ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(inside ? index : -1), 0);
 }
 
 bool ComboBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

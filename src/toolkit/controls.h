@@ -83,13 +83,8 @@ public:
     int ItemIndex() const; // -1 when nothing is selected
     // From code: no change event. An index outside the items leaves no selection.
     void SetItemIndex(int index);
-    // Gives the closed list the height it was created with, whatever its font.
-    void FitSelectionHeight();
 
     bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-private:
-    int height_ = 0;
 };
 
 } // namespace toolkit

@@ -50,6 +50,7 @@ private:
     void MoveOuter(int left, int top, int width, int height);
 
     Border border_ = Border::Sizeable;
+    HFONT font_ = nullptr;
     std::vector<PushButtonBase*> pushButtons_;
 };
 

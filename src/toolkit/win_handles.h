@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <objidl.h>
 #include <uxtheme.h>
 
 #include "toolkit/unique_handle.h"
@@ -32,6 +34,12 @@ struct CloseKernelHandle {
 struct DestroyIconHandle {
     void operator()(HICON icon) const noexcept { ::DestroyIcon(icon); }
 };
+struct DestroyImageList {
+    void operator()(HIMAGELIST list) const noexcept { ::ImageList_Destroy(list); }
+};
+struct ReleaseComObject {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
 // Selects the remembered object back into its DC.
 struct SelectBack {
     HDC dc = nullptr;
@@ -51,6 +59,8 @@ using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+using UniqueStream = UniqueHandle<IStream*, ReleaseComObject>;
 
 inline UniqueWindowDc GetWindowDc(HWND window) {
     return UniqueWindowDc(::GetDC(window), ReleaseWindowDc{window});

@@ -12,7 +12,6 @@ constexpr UINT_PTR kSubclassId = 0x51524E4C; // "QRNL"
 
 Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND child = nullptr;
-    bool reflectorOnly = false;
     switch (message) {
     case WM_COMMAND:
         child = reinterpret_cast<HWND>(lParam);
@@ -22,17 +21,12 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_DRAWITEM:
         child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
-        reflectorOnly = true;
         break;
     case WM_MEASUREITEM:
         if (wParam != 0)
             child = ::GetDlgItem(parent, static_cast<int>(wParam));
-        reflectorOnly = true;
         break;
     case WM_CTLCOLORBTN:
-        child = reinterpret_cast<HWND>(lParam);
-        reflectorOnly = true;
-        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -43,10 +37,7 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
     }
     if (child == nullptr || child == parent)
         return nullptr;
-    Window* target = Window::FromHandle(child);
-    if (target != nullptr && reflectorOnly && !target->Reflector())
-        return nullptr;
-    return target;
+    return Window::FromHandle(child);
 }
 
 } // namespace

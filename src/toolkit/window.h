@@ -57,10 +57,6 @@ public:
     void SetDoubleBuffered(bool doubleBuffered);
     bool ParentDoubleBuffered() const noexcept { return parentDoubleBuffered_; }
 
-    // Owner-draw, measure-item and button-colour requests reach only reflector controls;
-    // the parent answers them itself for the others.
-    bool Reflector() const noexcept { return reflector_; }
-
     // A request that the parent received about this control (WM_COMMAND, WM_NOTIFY,
     // WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*). Return true when handled, with `result`
     // as the parent's answer.
@@ -78,7 +74,6 @@ protected:
                                  HICON icon);
     void CreateOwn(const CreateParams& params);
     void CreateNative(const CreateParams& params);
-    void SetReflector(bool reflector) noexcept { reflector_ = reflector; }
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
@@ -92,7 +87,6 @@ private:
     bool subclassed_ = false;
     bool doubleBuffered_ = false;
     bool parentDoubleBuffered_ = true;
-    bool reflector_ = false;
     std::wstring name_;
 };
 

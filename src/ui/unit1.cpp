@@ -90,7 +90,6 @@ void TForm1::CreateControls() {
     cb1.Create(form, 0, 227, 190, 27);
     ::SetWindowLongPtrW(cb1.hwnd(), GWLP_ID, nextId++);
     cb1.SetFont(font15_.get());
-    cb1.FitSelectionHeight();
     for (std::u16string_view item : HeadingItems())
         cb1.AddItem(Wide(item));
     cb1.SetItemIndex(0);

@@ -59,10 +59,15 @@ close_panel() {
 child_rect() {
     local key=$1
     if [[ $key == label:* ]]; then
-        helper children TForm1 | awk -v t="\"${key#label:}\"" '$2=="TLabel" { s=$0; sub(/^([^ ]+ ){8}/, "", s); if (s==t) { print $3, $4, $5, $6; exit } }'
+        helper children TForm1 | awk -v t="\"${key#label:}\"" '$2=="TLabel" && substr($0, index($0, "\"")) == t { print $3, $4, $5, $6; exit }'
     else
         helper children TForm1 | awk -v id="$key" '$1==id { print $3, $4, $5, $6; exit }'
     fi
+}
+
+# Text of the child with control id ID ("|" for each line-break character).
+child_text() {
+    helper children TForm1 | awk -v id="$1" '$1==id { s=substr($0, index($0, "\"") + 1); print substr(s, 1, length(s) - 1); exit }'
 }
 
 # Clicks BUTTON (1 left, 2 middle, 3 right) at the centre of the child KEY.

@@ -36,7 +36,6 @@ TEST(AeroButton, StartsWithTheDocumentedDefaults) {
     EXPECT_FALSE(fresh.Hot());
     EXPECT_FALSE(fresh.Active());
     EXPECT_FALSE(fresh.WordWrap());
-    EXPECT_TRUE(fresh.Reflector());
     EXPECT_TRUE(fresh.DoubleBuffered());
     EXPECT_FALSE(fresh.ParentDoubleBuffered()); // buffered whatever the parent does
 }

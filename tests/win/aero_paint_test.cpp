@@ -451,19 +451,19 @@ TEST(AeroPaintObjects, GdiAndUserObjectsStayFlatOverManyPaints) {
         const HWND window = host.button().hwnd();
         for (int i = 0; i < 10; ++i)
             ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const int gdiBefore = testing_support::GdiObjectCount();
+        const int gdiBefore = static_cast<int>(testing_support::GdiObjectCount());
         const int userBefore = testing_support::UserObjectCount();
         ASSERT_GT(gdiBefore, 0);
         host.button().MouseEnter(); // the hot face, the one the pointer brings
         for (int i = 0; i < c.paints; ++i)
             ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(testing_support::GdiObjectCount(), gdiBefore);
+        EXPECT_EQ(static_cast<int>(testing_support::GdiObjectCount()), gdiBefore);
         EXPECT_EQ(testing_support::UserObjectCount(), userBefore);
     }
     // The count notices a leak.
-    const int before = testing_support::GdiObjectCount();
+    const int before = static_cast<int>(testing_support::GdiObjectCount());
     toolkit::UniqueBrush brush(::CreateSolidBrush(RGB(1, 2, 3)));
-    EXPECT_EQ(testing_support::GdiObjectCount(), before + 1);
+    EXPECT_EQ(static_cast<int>(testing_support::GdiObjectCount()), before + 1);
 }
 
 } // namespace

@@ -1,9 +1,5 @@
 #include "support/aero_support.h"
 
-#include <winternl.h>
-
-#include <cstdint>
-
 #include "controls/visual_styles.h"
 
 namespace testing_support {
@@ -119,19 +115,6 @@ LRESULT CALLBACK MessageLog::OnPosted(int code, WPARAM wParam, LPARAM lParam) {
 
 namespace {
 
-// One entry of the shared GDI handle table (64-bit layout).
-struct GdiTableEntry {
-    std::uint64_t kernelObject;
-    std::uint32_t owner;
-    std::uint16_t unique;
-    std::uint8_t type;
-    std::uint8_t flags;
-    std::uint64_t userObject;
-};
-static_assert(sizeof(GdiTableEntry) == 24);
-constexpr int kGdiTableSize = 0x10000;
-constexpr std::size_t kPebGdiTableOffset = 0xF8;
-
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     return TRUE;
@@ -144,28 +127,6 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
 }
 
 } // namespace
-
-int GdiObjectCount() {
-    const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0)
-        return static_cast<int>(reported);
-    using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    if (query == nullptr ||
-        query(::GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
-        return -1;
-    const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
-    const auto* table = *reinterpret_cast<const GdiTableEntry* const*>(peb + kPebGdiTableOffset);
-    if (table == nullptr)
-        return -1;
-    int live = 0;
-    for (int i = 0; i < kGdiTableSize; ++i)
-        if (table[i].type != 0)
-            ++live;
-    return live;
-}
 
 int UserObjectCount() {
     const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);

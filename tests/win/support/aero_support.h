@@ -1,6 +1,6 @@
 // Test support for the glass button: the platform's answers put in place for one test, a
 // host form with a button on it, a record of the messages windows receive, and counts of
-// GDI and USER objects.
+// USER objects (GDI objects: gdi_count.h).
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 
 #include "controls/aero_buttons.h"
 #include "controls/aero_platform.h"
+#include "support/gdi_count.h"
 #include "toolkit/form.h"
 
 namespace testing_support {
@@ -112,9 +113,6 @@ class MessageLog {
     std::vector<Entry> entries_;
 };
 
-// Live GDI objects of this process. GetGuiResources answers nothing under Wine, so the
-// shared GDI handle table is counted where it exists.
-int GdiObjectCount();
 // Live USER objects: GetGuiResources, or, where it answers nothing, this thread's windows.
 int UserObjectCount();
 
