@@ -25,15 +25,21 @@ shoot() { # theme-active output
     wine "$bin/Quarnel.exe" >/dev/null 2>&1 &
     local panel=$!
     helper wait TForm1 20000 >/dev/null
+    # The pointer off the panel (Wine centres it when the panel starts), so that no button
+    # stays hot; Wine notices the leave on its hover timer, within half a second.
+    xdotool mousemove 1279 1023
     # The panel's frame: GetWindowRect equals the X window with Managed=N.
     read -r _ x y w h _ < <(helper top TForm1 | tr -d '\r')
-    # Wait until two shots in a row agree: the panel has finished painting.
-    local previous="" current
-    for _ in $(seq 1 40); do
+    # Wait until the shot has stayed the same for a second (10 shots 0.1 s apart): the panel
+    # has finished painting and the leave has been seen. At most 15 s.
+    local previous="" current same=0
+    for _ in $(seq 1 150); do
         import -window root -crop "${w}x${h}+${x}+${y}" +repage "$2" 2>/dev/null
         current=$(md5sum < "$2")
-        [ "$current" = "$previous" ] && break
+        if [ "$current" = "$previous" ]; then same=$((same + 1)); else same=0; fi
+        [ "$same" -ge 10 ] && break
         previous=$current
+        sleep 0.1
     done
     helper post TForm1 0x10 0 0 >/dev/null
     wait "$panel" || true
