@@ -183,6 +183,62 @@ TEST(AeroButton, MouseMovesTrackHotThroughTheBase) {
     EXPECT_FALSE(host.button().Hot());
 }
 
+// Polls every 50 ms, dispatching messages, until `done` holds or `milliseconds` pass.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        ButtonHost::Pump();
+        if (done())
+            return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
+POINT ScreenPoint(HWND window, int x, int y) {
+    POINT point{x, y};
+    ::ClientToScreen(window, &point);
+    return point;
+}
+
+TEST(AeroButton, RealPointerMakesTheButtonHotAndLeavingMakesItNormal) {
+    AeroAnswers answers(true);
+    ButtonHost host;
+    const POINT over = ScreenPoint(host.button().hwnd(), 20, 12);
+    ::SetCursorPos(over.x, over.y);
+    EXPECT_TRUE(WaitFor([&] { return host.button().Hot(); }));
+    ::SetCursorPos(over.x + 400, over.y + 400);
+    EXPECT_TRUE(WaitFor([&] { return !host.button().Hot(); }));
+}
+
+void Click(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+TEST(AeroButton, RealDoubleClickGivesTwoLeftMouseDowns) {
+    AeroAnswers answers(true);
+    ButtonHost host;
+    std::vector<MouseButton> downs;
+    host.button().onMouseDown = [&](toolkit::PushButtonBase&, MouseButton which, int, int) {
+        downs.push_back(which);
+    };
+    const POINT over = ScreenPoint(host.button().hwnd(), 20, 12);
+    ::SetCursorPos(over.x, over.y);
+    ASSERT_TRUE(WaitFor([&] { return host.button().Hot(); }));
+    MessageLog log;
+    Click(MOUSEEVENTF_LEFTDOWN);
+    Click(MOUSEEVENTF_LEFTUP);
+    Click(MOUSEEVENTF_LEFTDOWN);
+    Click(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitFor([&] { return downs.size() >= 2; }));
+    EXPECT_EQ(downs, (std::vector<MouseButton>{MouseButton::Left, MouseButton::Left}));
+    // The platform did see a double click, and it became a second button-down.
+    EXPECT_EQ(log.Count(host.button().hwnd(), WM_LBUTTONDBLCLK), 1);
+    EXPECT_EQ(log.Count(host.button().hwnd(), WM_LBUTTONDOWN), 2);
+}
+
 TEST(AeroButton, ClassicLookNeverTracksHot) {
     AeroAnswers answers(false);
     ButtonHost host;
