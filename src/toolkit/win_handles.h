@@ -61,6 +61,10 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
 using UniqueStream = UniqueHandle<IStream*, ReleaseComObject>;
+struct DestroyWindowHandle {
+    void operator()(HWND window) const noexcept { ::DestroyWindow(window); }
+};
+using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 
 inline UniqueWindowDc GetWindowDc(HWND window) {
     return UniqueWindowDc(::GetDC(window), ReleaseWindowDc{window});

@@ -1,7 +1,10 @@
 #include "ui/unit1.h"
 
+#include "link/delivery.h"
+#include "link/win32_port.h"
 #include "toolkit/application.h"
 #include "toolkit/wide.h"
+#include "ui/compose.h"
 #include "ui/frame_geometry.h"
 #include "ui/heading_display.h"
 
@@ -155,8 +158,7 @@ void TForm1::ApplyStartSettings() {
 }
 
 void TForm1::FillDirectionTable() {
-    sList = {u"",          u"Forward", u"Forward Right", u"Right",       u"Back Right",
-             u"Back",      u"Back Left", u"Left",        u"Forward Left"};
+    sList = StandardDirectionTable();
 }
 
 void TForm1::cb1Change() {
@@ -171,7 +173,29 @@ void TForm1::cb1Change() {
 
 void TForm1::FormClose() {}
 
-void TForm1::Btn_00MouseDown(toolkit::PushButtonBase&, MouseButton, int, int) {}
+void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button, int, int) {
+    // The modifier keys as they are now, not as the mouse event saw them.
+    auto held = [](int virtualKey) { return ::GetAsyncKeyState(virtualKey) < 0; };
+    const std::wstring code = sender.Code();
+    CommandPress press;
+    press.code = std::u16string_view(reinterpret_cast<const char16_t*>(code.data()), code.size());
+    press.heading = cb1.ItemIndex();
+    press.speed = RBtn_3.Checked() ? Speed::One : RBtn_2.Checked() ? Speed::Slow : Speed::High;
+    press.button = button == MouseButton::Right    ? PressedButton::Right
+                   : button == MouseButton::Middle ? PressedButton::Middle
+                                                   : PressedButton::Left;
+    press.ctrl = held(VK_CONTROL);
+    press.alt = held(VK_MENU);
+    press.shift = held(VK_SHIFT);
+
+    const ComposedCommands commands = ComposeCommands(press, sList);
+    if (commands.heading != press.heading)
+        cb1.SetItemIndex(commands.heading);
+    if (commands.relabel)
+        cb1Change();
+    for (const std::u16string& text : commands.texts)
+        ComSendMessage(text);
+}
 
 void TForm1::cbSlimClick() {}
 
@@ -186,8 +210,16 @@ void TForm1::FormMouseDown(MouseButton button, int x, int y) {
                    static_cast<LPARAM>(static_cast<DWORD>((x & 0xFFFF) | ((y & 0xFFFF) << 16))));
 }
 
-void TForm1::ComSendMessage(std::u16string sTxt) { lblMes.SetText(Wide(sTxt)); }
+void TForm1::ComSendMessage(std::u16string sTxt) {
+    lblMes.SetText(Wide(sTxt));
+    Win32GameLinkPort port(toolkit::Application::Instance().hwnd());
+    PutOnClipboard(port, sTxt);
+    FindUOandPase();
+}
 
-void TForm1::FindUOandPase() {}
+void TForm1::FindUOandPase() {
+    Win32GameLinkPort port(toolkit::Application::Instance().hwnd());
+    PasteIntoGameClient(port);
+}
 
 } // namespace quarnel

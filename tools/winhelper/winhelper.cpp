@@ -10,6 +10,9 @@
 //   winhelper msgbox TITLE MS      waits for a message box captioned TITLE, prints its text
 //   winhelper closebox TITLE       closes the message box captioned TITLE (IDOK)
 //   winhelper combo CLASS INDEX    selects item INDEX of the first combo box as the user would
+//   winhelper holdclip MS          opens the clipboard, prints "held", keeps it open MS ms
+//   winhelper clip -               prints the clipboard's Unicode text
+//   winhelper held VK              exit code 0 when GetAsyncKeyState reports VK (hex) held
 // Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
 #include <windows.h>
 
@@ -26,8 +29,8 @@ std::string Utf8(const std::wstring& text) {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                            nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                          size, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                          nullptr, nullptr);
     // Keep one line per window.
     for (char& c : out)
         if (c == '\r' || c == '\n')
@@ -122,7 +125,9 @@ int Children(const std::wstring& className) {
     return 0;
 }
 
-HWND FindBox(const std::wstring& title) { return ::FindWindowW(L"#32770", title.c_str()); }
+HWND FindBox(const std::wstring& title) {
+    return ::FindWindowW(L"#32770", title.c_str());
+}
 
 int MessageBoxText(const std::wstring& title, int milliseconds) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
@@ -155,6 +160,31 @@ int SelectCombo(const std::wstring& className, int index) {
     return 0;
 }
 
+int HoldClipboard(int milliseconds) {
+    if (!::OpenClipboard(nullptr))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    ::Sleep(static_cast<DWORD>(milliseconds));
+    ::CloseClipboard();
+    return 0;
+}
+
+int PrintClipboard() {
+    if (!::OpenClipboard(nullptr))
+        return 1;
+    int result = 1;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            std::printf("%s\n", Utf8(text).c_str());
+            ::GlobalUnlock(data);
+            result = 0;
+        }
+    }
+    ::CloseClipboard();
+    return result;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -184,6 +214,13 @@ int wmain(int argc, wchar_t** argv) {
         result = CloseBox(target);
     else if (command == L"combo" && argc >= 4)
         result = SelectCombo(target, _wtoi(argv[3]));
+    else if (command == L"holdclip")
+        result = HoldClipboard(_wtoi(target.c_str()));
+    else if (command == L"held")
+        result =
+            ::GetAsyncKeyState(static_cast<int>(wcstoul(target.c_str(), nullptr, 16))) < 0 ? 0 : 1;
+    else if (command == L"clip")
+        result = PrintClipboard();
     std::fflush(stdout);
     return result;
 }

@@ -1,0 +1,106 @@
+#include "link/win32_port.h"
+
+#include <cstring>
+
+#include "link/win_search.h"
+#include "toolkit/wide.h"
+
+namespace quarnel {
+namespace {
+
+HGLOBAL ToGlobal(LinkBlock block) {
+    return reinterpret_cast<HGLOBAL>(block);
+}
+
+std::wstring Wide(std::u16string_view text) {
+    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
+}
+
+} // namespace
+
+LinkWindow Win32GameLinkPort::FindTopLevel(std::u16string_view className) {
+    return ToLinkWindow(::FindWindowW(Wide(className).c_str(), nullptr));
+}
+
+LinkWindow Win32GameLinkPort::FindChild(LinkWindow parent, std::u16string_view className) {
+    return ToLinkWindow(::FindWindowExW(ToHwnd(parent), nullptr, Wide(className).c_str(), nullptr));
+}
+
+std::vector<LinkWindow> Win32GameLinkPort::VisibleUnownedTopLevels() {
+    WindowList list;
+    const std::int32_t count = CollectTopLevelWindows(list);
+    std::vector<LinkWindow> windows;
+    windows.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 1; i <= count; ++i)
+        windows.push_back(ToLinkWindow(reinterpret_cast<HWND>(list[static_cast<std::size_t>(i)])));
+    return windows;
+}
+
+std::u16string Win32GameLinkPort::Caption(LinkWindow window) {
+    return GetWindowCaptionText(ToHwnd(window));
+}
+
+void Win32GameLinkPort::BringToTop(LinkWindow window) {
+    ::BringWindowToTop(ToHwnd(window));
+}
+
+void Win32GameLinkPort::PostSetFocus(LinkWindow window) {
+    ::PostMessageW(ToHwnd(window), WM_SETFOCUS, 0, 0);
+}
+
+std::uint32_t Win32GameLinkPort::MapVirtualKeyToScanCode(std::uint32_t virtualKey) {
+    return ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+}
+
+void Win32GameLinkPort::KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
+                                 std::uint32_t flags) {
+    ::keybd_event(virtualKey, scanCode, flags, 0);
+}
+
+void Win32GameLinkPort::Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+bool Win32GameLinkPort::OpenClipboard() {
+    return ::OpenClipboard(clipboardOwner_) != FALSE;
+}
+
+std::u16string Win32GameLinkPort::LastErrorDescription() {
+    const DWORD error = ::GetLastError();
+    wchar_t buffer[512] = {};
+    const DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                         0, buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
+    return toolkit::FromWide(std::wstring_view(buffer, length));
+}
+
+LinkBlock Win32GameLinkPort::AllocateBlock(std::size_t bytes) {
+    return reinterpret_cast<LinkBlock>(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes));
+}
+
+bool Win32GameLinkPort::FillBlock(LinkBlock block, std::u16string_view units) {
+    void* memory = ::GlobalLock(ToGlobal(block));
+    if (memory == nullptr)
+        return false;
+    std::memcpy(memory, units.data(), units.size() * sizeof(char16_t));
+    ::GlobalUnlock(ToGlobal(block));
+    return true;
+}
+
+void Win32GameLinkPort::FreeBlock(LinkBlock block) {
+    ::GlobalFree(ToGlobal(block));
+}
+
+void Win32GameLinkPort::EmptyClipboard() {
+    ::EmptyClipboard();
+}
+
+bool Win32GameLinkPort::SetUnicodeTextData(LinkBlock block) {
+    return ::SetClipboardData(CF_UNICODETEXT, ToGlobal(block)) != nullptr;
+}
+
+void Win32GameLinkPort::CloseClipboard() {
+    ::CloseClipboard();
+}
+
+} // namespace quarnel

@@ -1,0 +1,75 @@
+# Shared by the steering scripts (sourced after lib.sh): the practice client, its log, and
+# the panel's command buttons by name.
+: "${PRACTICE_EXE:?}"
+
+PRACTICE_LOG="$E2E_DIR/practice.log"
+
+# Control ids of the panel's controls (creation order from 100).
+declare -A PANEL_ID=(
+    [Btn_08]=100 [Btn_07]=101 [Btn_00]=102 [Btn_03]=103 [Btn_06]=104 [Btn_05]=105
+    [Btn_04]=106 [RBtn_1]=107 [RBtn_2]=108 [RBtn_3]=109 [Btn_L9]=110 [Btn_18]=111
+    [Btn_R9]=112 [cbSlim]=113 [cb1]=114 [Btn_T1]=115 [Btn_T2]=116 [Btn_T3]=117
+    [Btn_DS]=118 [Btn_01]=119 [Btn_02]=120
+)
+
+# Starts the practice client (extra arguments such as --fallback) with its log and waits
+# for its window.
+start_practice() {
+    : >"$PRACTICE_LOG"
+    local class="Ultima Online"
+    [[ " $* " == *" --fallback "* ]] && class=UOWIN
+    wine "$PRACTICE_EXE" "$@" --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
+    PRACTICE_PID=$!
+    E2E_PIDS+=("$PRACTICE_PID")
+    helper wait "$class" 20000 >/dev/null || fail_now "the practice client did not appear"
+}
+
+# Presses a command button by name with mouse button 1 (left), 2 (middle) or 3 (right).
+press() { click_child "${PANEL_ID[$1]}" "${2:-1}"; }
+
+# Double-clicks a command button with the left mouse button.
+double_press() {
+    local x y w h
+    read -r x y w h < <(child_rect "${PANEL_ID[$1]}") || fail_now "no child $1"
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay 80 1
+}
+
+# The lines the practice client received, one per line.
+received() { sed -n 's/^line //p' "$PRACTICE_LOG"; }
+received_count() { received | wc -l; }
+# Waits until the client has received at least N lines.
+wait_received() { wait_until "${2:-10}" bash -c "(( \$(sed -n 's/^line //p' '$PRACTICE_LOG' | wc -l) >= $1 ))"; }
+# The last N received lines joined with "|".
+last_received() { received | tail -n "$1" | paste -sd'|'; }
+
+# The text column of a "winhelper children" line.
+text_column() { awk "$1"' { s=$0; for (i = 0; i < 9; i++) sub(/^[^ ]+ /, "", s); gsub(/^"|"$/, "", s); print s; exit }'; }
+# The status line's text (the first label of the panel).
+status_line() { helper children TForm1 | text_column '$2=="TLabel"'; }
+# The heading selector's index.
+heading_index() { helper children TForm1 | awk -v id="${PANEL_ID[cb1]}" '$1==id { print $9; exit }'; }
+# The caption of a button (line breaks shown as "||").
+caption_of() { helper children TForm1 | text_column "\$1==${PANEL_ID[$1]}"; }
+
+equals() { [[ "$1" == "$2" ]] || { echo "  expected [$2], got [$1]"; return 1; }; }
+
+# Holds or releases a modifier key and waits until the key state shows it. The X focus
+# decides which Wine process reads the key, and after a delivery it still lies on the
+# client's X window, so Ctrl and Shift go to the panel's X window first. Alt does not: a
+# lone Alt released over the panel opens its system-menu mode. A delivery types its own Ctrl
+# release, so a held Ctrl lasts for one press only.
+declare -A MODIFIER_VK=([ctrl]=11 [alt]=12 [shift]=10)
+focus_panel_x() {
+    local xid
+    xid=$(xdotool search --name '^\[QUARN\] Quarnel 1\.20$' 2>/dev/null | head -1) || true
+    [[ -n $xid ]] && xdotool windowfocus "$xid" 2>/dev/null || true
+}
+key_down() {
+    [[ $1 == alt ]] || focus_panel_x
+    xdotool keydown "$1"
+    wait_until 5 helper held "${MODIFIER_VK[$1]}" || fail_now "$1 not held"
+}
+key_up() {
+    xdotool keyup "$1"
+    wait_until 5 bash -c "! wine '$WINHELPER_EXE' held ${MODIFIER_VK[$1]} 2>/dev/null" || true
+}

@@ -1,0 +1,252 @@
+// The delivery over the real Win32 port: what the clipboard holds afterwards, the clipboard
+// errors, the key lookups, and a whole primary delivery into a stand-in client window of
+// this process.
+#include "link/delivery.h"
+#include "link/win32_port.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "toolkit/application.h"
+#include "toolkit/error.h"
+#include "toolkit/win_handles.h"
+#include "ui/unit1.h"
+
+namespace {
+
+using quarnel::Win32GameLinkPort;
+
+using OwnedWindow = toolkit::UniqueWindow;
+
+OwnedWindow MakeOwnerWindow() {
+    return OwnedWindow(::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                         nullptr, nullptr, nullptr));
+}
+
+std::wstring ClipboardUnicodeText() {
+    std::wstring text;
+    if (!::OpenClipboard(nullptr))
+        return L"<closed>";
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(::GlobalLock(data));
+        ::GlobalUnlock(data);
+    } else {
+        text = L"<none>";
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+std::string ClipboardAnsiText() {
+    std::string text;
+    if (!::OpenClipboard(nullptr))
+        return "<closed>";
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(::GlobalLock(data));
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// Puts something else on the clipboard first: an 8-bit text and a private format.
+UINT FillClipboardWithOtherData() {
+    const UINT privateFormat = ::RegisterClipboardFormatW(L"QuarnelTestPrivate");
+    EXPECT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    for (UINT format : {static_cast<UINT>(CF_TEXT), privateFormat}) {
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+        std::memcpy(::GlobalLock(block), "old", 4);
+        ::GlobalUnlock(block);
+        ::SetClipboardData(format, block);
+    }
+    ::CloseClipboard();
+    return privateFormat;
+}
+
+// Holds the clipboard open from another thread until released.
+class ClipboardHolder {
+public:
+    ClipboardHolder() {
+        thread_ = std::thread([this] {
+            opened_ = ::OpenClipboard(nullptr) != FALSE;
+            ready_ = true;
+            while (!release_)
+                ::Sleep(5);
+            if (opened_)
+                ::CloseClipboard();
+        });
+        while (!ready_)
+            ::Sleep(5);
+    }
+    ~ClipboardHolder() {
+        release_ = true;
+        thread_.join();
+    }
+    bool opened() const { return opened_; }
+
+private:
+    std::atomic<bool> ready_{false}, release_{false}, opened_{false};
+    std::thread thread_;
+};
+
+TEST(GameLinkClipboard, HoldsOnlyTheUnicodeText) {
+    const OwnedWindow owner = MakeOwnerWindow();
+    const UINT privateFormat = FillClipboardWithOtherData();
+    Win32GameLinkPort port(owner.get());
+    const std::u16string text = u"Slow Forward \u00E9";
+    quarnel::PutOnClipboard(port, text);
+
+    EXPECT_EQ(ClipboardUnicodeText(), L"Slow Forward \u00E9");
+    EXPECT_FALSE(::IsClipboardFormatAvailable(privateFormat)) << "the clipboard was not emptied";
+    EXPECT_EQ(::GetClipboardOwner(), owner.get());
+    // An 8-bit reader gets the platform's conversion, not the old 8-bit text.
+    char expected[64] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, L"Slow Forward \u00E9", -1, expected, sizeof expected, nullptr,
+                          nullptr);
+    EXPECT_EQ(ClipboardAnsiText(), expected);
+
+    quarnel::PutOnClipboard(port, u"");
+    EXPECT_EQ(ClipboardUnicodeText(), L"");
+}
+
+TEST(GameLinkClipboard, HeldClipboardGivesTheOpenErrorAndKeepsItsContents) {
+    const OwnedWindow owner = MakeOwnerWindow();
+    Win32GameLinkPort port(owner.get());
+    quarnel::PutOnClipboard(port, u"before");
+    std::u16string message;
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.opened());
+        try {
+            quarnel::PutOnClipboard(port, u"after");
+            ADD_FAILURE() << "no error";
+        } catch (const toolkit::UserError& error) {
+            message = error.text();
+        }
+    }
+    const std::u16string prefix = u"クリップボード ";
+    const std::u16string suffix = u" を開けません";
+    ASSERT_GT(message.size(), prefix.size() + suffix.size());
+    EXPECT_EQ(message.substr(0, prefix.size()), prefix);
+    EXPECT_EQ(message.substr(message.size() - suffix.size()), suffix);
+    const std::u16string reason =
+        message.substr(prefix.size(), message.size() - prefix.size() - suffix.size());
+    EXPECT_EQ(reason.find_first_of(u"\r\n"), std::u16string::npos);
+    EXPECT_EQ(ClipboardUnicodeText(), L"before");
+}
+
+TEST(GameLinkPort, ScanCodesOfTheTypedKeys) {
+    Win32GameLinkPort port(nullptr);
+    EXPECT_EQ(port.MapVirtualKeyToScanCode(0x11) & 0xFF, 0x1Du);
+    EXPECT_EQ(port.MapVirtualKeyToScanCode(0x56) & 0xFF, 0x2Fu);
+    EXPECT_EQ(port.MapVirtualKeyToScanCode(0x0D) & 0xFF, 0x1Cu);
+}
+
+// A stand-in client in this process: top-level and child of class "Ultima Online"; the child
+// hands the focus on to its edit control, as the game's chat holder does.
+constexpr wchar_t kClientClass[] = L"Ultima Online";
+HWND g_chat = nullptr;
+std::wstring g_submitted;
+WNDPROC g_editProc = nullptr;
+
+LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS && (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0) {
+        ::SetFocus(g_chat);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ChatProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        wchar_t text[128] = {};
+        ::GetWindowTextW(window, text, 128);
+        if (text[0] != L'\0')
+            g_submitted += std::wstring(text) + L";";
+        ::SetWindowTextW(window, L"");
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == L'\r')
+        return 0;
+    return ::CallWindowProcW(g_editProc, window, message, wParam, lParam);
+}
+
+TEST(GameLinkPort, FindsTheClientWindowsAndCaptions) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &ClientProc;
+    windowClass.lpszClassName = kClientClass;
+    ::RegisterClassExW(&windowClass);
+    const OwnedWindow top(::CreateWindowExW(0, kClientClass, L"UOSA caption", WS_POPUP | WS_VISIBLE,
+                                            0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr));
+    HWND child = ::CreateWindowExW(0, kClientClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
+                                   top.get(), nullptr, nullptr, nullptr);
+    Win32GameLinkPort port(nullptr);
+    using quarnel::ToHwnd;
+    EXPECT_EQ(ToHwnd(port.FindTopLevel(u"Ultima Online")), top.get());
+    EXPECT_EQ(ToHwnd(port.FindChild(port.FindTopLevel(u"Ultima Online"), u"Ultima Online")), child);
+    EXPECT_EQ(port.FindTopLevel(u"NoSuchClassHere"), nullptr);
+    EXPECT_EQ(port.Caption(quarnel::ToLinkWindow(top.get())), u"UOSA caption");
+    bool listed = false;
+    for (quarnel::LinkWindow window : port.VisibleUnownedTopLevels())
+        listed = listed || ToHwnd(window) == top.get();
+    EXPECT_TRUE(listed);
+}
+
+TEST(GameLinkPort, PrimaryDeliveryPastesAndSubmitsIntoTheChatLine) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &ClientProc;
+    windowClass.lpszClassName = kClientClass;
+    ::RegisterClassExW(&windowClass);
+    const OwnedWindow top(::CreateWindowExW(0, kClientClass, L"client",
+                                            WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 100,
+                                            nullptr, nullptr, nullptr, nullptr));
+    HWND holder = ::CreateWindowExW(0, kClientClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 280, 30,
+                                    top.get(), nullptr, nullptr, nullptr);
+    g_chat = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 280, 24, holder,
+                               nullptr, nullptr, nullptr);
+    g_editProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(g_chat, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChatProc)));
+    g_submitted.clear();
+
+    const OwnedWindow owner = MakeOwnerWindow();
+    Win32GameLinkPort port(owner.get());
+    quarnel::PutOnClipboard(port, u"Forward");
+    quarnel::PasteIntoGameClient(port);
+    // The keys wait in this thread's queue until it looks again.
+    for (int waited = 0; waited < 3000 && g_submitted.empty(); waited += 50) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::Sleep(50);
+    }
+    EXPECT_EQ(g_submitted, L"Forward;");
+}
+
+// TForm1's delivery methods: the status line first, then the clipboard.
+TEST(TForm1Delivery, StatusLineShowsTheTextEvenWhenTheClipboardFails) {
+    toolkit::Application::Instance().Initialize();
+    quarnel::TForm1 form;
+    form.CreateHidden();
+
+    form.ComSendMessage(u"Forward Right");
+    EXPECT_EQ(form.lblMes.Text(), L"Forward Right");
+    EXPECT_EQ(ClipboardUnicodeText(), L"Forward Right");
+    EXPECT_EQ(::GetClipboardOwner(), toolkit::Application::Instance().hwnd());
+
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.opened());
+    EXPECT_THROW(form.ComSendMessage(u"Back"), toolkit::UserError);
+    EXPECT_EQ(form.lblMes.Text(), L"Back");
+}
+
+} // namespace
