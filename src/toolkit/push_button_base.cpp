@@ -33,6 +33,8 @@ std::wstring PushButtonBase::Code() const {
 
 DWORD PushButtonBase::ButtonStyle() const { return BS_PUSHBUTTON | BS_MULTILINE; }
 
+void PushButtonBase::Notification(const void*, Operation) {}
+
 void PushButtonBase::FocusChanged(Window& focused) {
     const bool focusedIsPushButton = dynamic_cast<PushButtonBase*>(&focused) != nullptr;
     SetButtonStyle(focusedIsPushButton ? &focused == this : default_);

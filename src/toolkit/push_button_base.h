@@ -32,6 +32,14 @@ public:
     void SetDefault(bool isDefault) { default_ = isDefault; }
     bool TabStop() const noexcept { return tabStop_; }
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+    // Whether a long caption breaks into lines at word ends.
+    bool WordWrap() const noexcept { return wordWrap_; }
+    void SetWordWrap(bool wordWrap) { wordWrap_ = wordWrap; }
+
+    // The owner of an object that the button may refer to (an image list, say) tells it when
+    // that object comes or goes.
+    enum class Operation { Insert, Remove };
+    virtual void Notification(const void* component, Operation operation);
 
     // The focus-change rule: the button is active when the newly focused control is this
     // button, or, when it is not a push button at all, when this button is the default one.
@@ -55,6 +63,7 @@ protected:
 private:
     bool default_ = false;
     bool tabStop_ = true;
+    bool wordWrap_ = false;
     bool trackingMouse_ = false;
     int designWidth_ = 75;
     int designHeight_ = 25;

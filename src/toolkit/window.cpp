@@ -103,6 +103,18 @@ void Window::Repaint() {
     ::UpdateWindow(hwnd_);
 }
 
+bool Window::DoubleBuffered() const {
+    if (!parentDoubleBuffered_)
+        return doubleBuffered_;
+    const Window* parent = FromHandle(::GetParent(hwnd_));
+    return parent != nullptr ? parent->DoubleBuffered() : doubleBuffered_;
+}
+
+void Window::SetDoubleBuffered(bool doubleBuffered) {
+    doubleBuffered_ = doubleBuffered;
+    parentDoubleBuffered_ = false;
+}
+
 bool Window::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 void Window::ChildFocused(Window&) {}

@@ -52,6 +52,11 @@ public:
     void Invalidate();
     void Repaint(); // invalidate and paint at once
 
+    // Double buffering follows the parent's until it is set on the control itself.
+    bool DoubleBuffered() const;
+    void SetDoubleBuffered(bool doubleBuffered);
+    bool ParentDoubleBuffered() const noexcept { return parentDoubleBuffered_; }
+
     // A request that the parent received about this control (WM_COMMAND, WM_NOTIFY,
     // WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*). Return true when handled, with `result`
     // as the parent's answer.
@@ -80,6 +85,8 @@ private:
 
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
+    bool doubleBuffered_ = false;
+    bool parentDoubleBuffered_ = true;
     std::wstring name_;
 };
 

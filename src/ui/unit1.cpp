@@ -75,6 +75,7 @@ void TForm1::CreateControls() {
                              int x, int y, int width, int height) {
         button.set_name(name);
         button.SetTabStop(false);
+        button.SetVersion(L"1.0.0.1");
         button.Create(*this, caption, x, y, width, height);
         ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
         button.SetFont(font12_.get());

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "controls/aero_buttons.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/push_button_base.h"
@@ -13,7 +14,7 @@
 namespace quarnel {
 
 // The push button every command button is made of.
-using CommandButton = toolkit::PushButtonBase;
+using CommandButton = TAeroButton;
 
 class TForm1 : public toolkit::Form {
 public:
