@@ -7,17 +7,6 @@
 namespace toolkit {
 namespace {
 constexpr wchar_t kLabelClass[] = L"TLabel";
-
-MouseButton ButtonOf(UINT message) {
-    switch (message) {
-    case WM_RBUTTONDOWN:
-        return MouseButton::Right;
-    case WM_MBUTTONDOWN:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::Left;
-    }
-}
 } // namespace
 
 // --- Label -----------------------------------------------------------------------------
@@ -86,18 +75,8 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (onMouseDown)
-            Guarded([&] {
-                onMouseDown(ButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            });
-        return 0;
     case WM_LBUTTONDBLCLK:
-        if (onDblClick)
-            Guarded([&] { onDblClick(); });
-        if (onMouseDown)
-            Guarded([&] {
-                onMouseDown(MouseButton::Left, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            });
+        RouteMouseDown(message, lParam, onMouseDown, onDblClick);
         return 0;
     default:
         break;

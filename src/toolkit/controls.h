@@ -16,7 +16,7 @@ class Label : public Window {
 public:
     enum class Align { Left, Center };
 
-    std::function<void(MouseButton, int x, int y)> onMouseDown;
+    MouseDownHandler onMouseDown;
     std::function<void()> onDblClick;
 
     void Create(HWND parent, const std::wstring& caption, int x, int y, int width, int height,

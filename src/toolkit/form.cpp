@@ -114,7 +114,16 @@ void Form::SetBorder(Border border) {
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+Form::~Form() {
+    for (PushButtonBase* button : pushButtons_)
+        button->form_ = nullptr;
+}
+
 void Form::RegisterPushButton(PushButtonBase& button) { pushButtons_.push_back(&button); }
+
+void Form::UnregisterPushButton(PushButtonBase& button) {
+    std::erase(pushButtons_, &button);
+}
 
 void Form::ChildFocused(Window& focused) {
     for (PushButtonBase* button : pushButtons_)
@@ -125,22 +134,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        const MouseButton button = message == WM_LBUTTONDOWN   ? MouseButton::Left
-                                   : message == WM_RBUTTONDOWN ? MouseButton::Right
-                                                               : MouseButton::Middle;
-        if (onMouseDown)
-            Guarded([&] { onMouseDown(button, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
-        return 0;
-    }
+    case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        // A double click is a double-click event, then a fresh press.
-        if (onDblClick)
-            Guarded([&] { onDblClick(); });
-        if (onMouseDown)
-            Guarded([&] {
-                onMouseDown(MouseButton::Left, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            });
+        RouteMouseDown(message, lParam, onMouseDown, onDblClick);
         return 0;
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {

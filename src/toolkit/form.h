@@ -17,7 +17,7 @@ public:
     enum class Border { Sizeable, None };
 
     std::function<void()> onClose;
-    std::function<void(MouseButton, int x, int y)> onMouseDown;
+    MouseDownHandler onMouseDown;
     std::function<void()> onDblClick;
 
     // Creates the window hidden, at the screen origin, with the given client size.
@@ -40,6 +40,8 @@ public:
 
     // Push buttons take part in the focus-change rule.
     void RegisterPushButton(PushButtonBase& button);
+    void UnregisterPushButton(PushButtonBase& button);
+    ~Form() override;
     void ChildFocused(Window& focused) override;
 
 protected:

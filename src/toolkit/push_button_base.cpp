@@ -9,6 +9,11 @@ namespace toolkit {
 
 PushButtonBase::PushButtonBase() = default;
 
+PushButtonBase::~PushButtonBase() {
+    if (form_ != nullptr)
+        form_->UnregisterPushButton(*this);
+}
+
 void PushButtonBase::Create(Form& form, const std::wstring& caption, int x, int y, int width,
                             int height) {
     designWidth_ = width;
@@ -24,6 +29,7 @@ void PushButtonBase::Create(Form& form, const std::wstring& caption, int x, int 
     params.parent = form.hwnd();
     CreateNative(params);
     form.RegisterPushButton(*this);
+    form_ = &form;
 }
 
 std::wstring PushButtonBase::Code() const {
@@ -74,10 +80,7 @@ LRESULT PushButtonBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_MBUTTONDOWN: {
         // The platform presses the button first; the event runs while it shows pressed.
         const LRESULT result = DefaultHandling(message, wParam, lParam);
-        RaiseMouseDown(message == WM_RBUTTONDOWN   ? MouseButton::Right
-                       : message == WM_MBUTTONDOWN ? MouseButton::Middle
-                                                   : MouseButton::Left,
-                       lParam);
+        RaiseMouseDown(PressedButton(message), lParam);
         return result;
     }
     case WM_MOUSEMOVE:

@@ -20,7 +20,8 @@ public:
     std::function<void()> onMouseLeave;
 
     PushButtonBase();
-    ~PushButtonBase() override = default;
+    // Leaves the form's focus-change rule, so that the form never calls a destroyed button.
+    ~PushButtonBase() override;
 
     // Creates the button window with the style from ButtonStyle(); registers it with the form.
     void Create(Form& form, const std::wstring& caption, int x, int y, int width, int height);
@@ -61,6 +62,8 @@ protected:
     void RaiseMouseDown(MouseButton button, LPARAM position);
 
 private:
+    friend class Form; // clears form_ when the form goes first
+    Form* form_ = nullptr;
     bool default_ = false;
     bool tabStop_ = true;
     bool wordWrap_ = false;

@@ -1,6 +1,7 @@
 #include "toolkit/window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "toolkit/application.h"
 
@@ -41,6 +42,31 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 } // namespace
+
+MouseButton PressedButton(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+        return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMouseDown,
+                    const std::function<void()>& onDblClick) {
+    if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN &&
+        message != WM_LBUTTONDBLCLK)
+        return false;
+    if (message == WM_LBUTTONDBLCLK && onDblClick)
+        Guarded([&] { onDblClick(); });
+    if (onMouseDown)
+        Guarded([&] {
+            onMouseDown(PressedButton(message), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+        });
+    return true;
+}
 
 Window::~Window() {
     if (hwnd_ != nullptr)

@@ -6,11 +6,22 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace toolkit {
 
 enum class MouseButton { Left, Right, Middle };
+
+using MouseDownHandler = std::function<void(MouseButton, int x, int y)>;
+
+// The mouse button that a button-down or double-click message reports.
+MouseButton PressedButton(UINT message);
+
+// Routes a press or a left double click to event handlers (each guarded). A double click is
+// a double-click event followed by a fresh press. Returns false for any other message.
+bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMouseDown,
+                    const std::function<void()>& onDblClick);
 
 struct CreateParams {
     DWORD exStyle = 0;

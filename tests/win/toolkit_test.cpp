@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,17 @@ TEST_F(ToolkitTest, FocusChangeRuleGivesTheDefaultLook) {
     EXPECT_TRUE(second.styleCalls.back()); // the default button takes the look back
     ::SetFocus(combo.hwnd());
     EXPECT_TRUE(second.styleCalls.back());
+}
+
+TEST_F(ToolkitTest, ButtonDestroyedBeforeItsFormLeavesTheFocusRule) {
+    auto extra = std::make_unique<ProbeButton>();
+    extra->Create(form, L"extra", 140, 0, 60, 40);
+    ::SetFocus(extra->hwnd());
+    EXPECT_TRUE(extra->styleCalls.back());
+    extra.reset();
+    // The form must not call the destroyed button when the focus moves on.
+    ::SetFocus(first.hwnd());
+    EXPECT_TRUE(first.styleCalls.back());
 }
 
 TEST_F(ToolkitTest, OwnerDrawRequestsAreReflectedToTheButton) {
