@@ -20,8 +20,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"BareWindow";
     ::RegisterClassExW(&windowClass);
-    HWND window = ::CreateWindowExW(WS_EX_TOPMOST, L"BareWindow", L"Bare", WS_OVERLAPPEDWINDOW,
-                                    100, 100, 198, 463, nullptr, nullptr, instance, nullptr);
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST, L"BareWindow", L"Bare", WS_OVERLAPPEDWINDOW, 100,
+                                    100, 198, 463, nullptr, nullptr, instance, nullptr);
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::UpdateWindow(window);
     MSG message{};

@@ -26,13 +26,13 @@ RECT Shrunk(RECT rect, int by) {
 // The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
 // a paint does not outlive it.
 class CanvasBinding {
-  public:
+public:
     CanvasBinding(toolkit::Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.Bind(dc); }
     CanvasBinding(const CanvasBinding&) = delete;
     CanvasBinding& operator=(const CanvasBinding&) = delete;
     ~CanvasBinding() { canvas_.Unbind(); }
 
-  private:
+private:
     toolkit::Canvas& canvas_;
 };
 

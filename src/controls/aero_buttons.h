@@ -25,7 +25,7 @@
 namespace quarnel {
 
 class TAeroButton : public toolkit::PushButtonBase {
-  public:
+public:
     TAeroButton();
     ~TAeroButton() override;
 
@@ -59,14 +59,14 @@ class TAeroButton : public toolkit::PushButtonBase {
 
     virtual std::uint32_t GetVersionNr() const;
 
-  protected:
+protected:
     DWORD ButtonStyle() const override;
     void SetButtonStyle(bool active) override;
     void MouseEnter() override;
     void MouseLeave() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     // The glyph object is made before anything else.
     explicit TAeroButton(std::unique_ptr<TButtonGlyph> glyph);
 

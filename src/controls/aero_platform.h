@@ -10,7 +10,7 @@
 namespace quarnel {
 
 class AeroPlatform {
-  public:
+public:
     virtual ~AeroPlatform() = default;
     virtual bool CompositionOn() const = 0;
     // The glass frame of a top-level form; whether the program's own style is the active one.
@@ -20,7 +20,7 @@ class AeroPlatform {
 
 // The system's answers. The toolkit's forms never extend their frame into the client area.
 class SystemAeroPlatform final : public AeroPlatform {
-  public:
+public:
     bool CompositionOn() const override;
     GlassFrame FormGlassFrame(HWND form) const override;
     bool PlatformStyleActive() const override { return true; }

@@ -41,8 +41,7 @@ void Application::Initialize() {
     const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
     hwnd_ = ::CreateWindowExW(0, kApplicationClass, title_.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
-                                  WS_MINIMIZEBOX,
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               x, y, 0, 0, nullptr, nullptr, instance, nullptr);
 }
 
@@ -55,8 +54,7 @@ void Application::SetTitle(const std::wstring& title) {
 void Application::ShowTaskbarButton() {
     if (hwnd_ != nullptr)
         ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
-                       SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE |
-                           SWP_NOZORDER);
+                       SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void Application::Minimize() {

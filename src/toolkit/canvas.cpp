@@ -65,9 +65,8 @@ void Canvas::SelectPenAndBrush() {
         penSelection_ = UniqueSelection(previousPen, SelectBack{dc_});
     pen_ = std::move(pen);
 
-    UniqueBrush brush(brushStyle_ == BrushStyle::Clear
-                          ? nullptr
-                          : ::CreateSolidBrush(ColorToRgb(brushColor_)));
+    UniqueBrush brush(
+        brushStyle_ == BrushStyle::Clear ? nullptr : ::CreateSolidBrush(ColorToRgb(brushColor_)));
     HGDIOBJ brushObject = brush ? static_cast<HGDIOBJ>(brush.get()) : ::GetStockObject(NULL_BRUSH);
     HGDIOBJ previousBrush = ::SelectObject(dc_, brushObject);
     if (!brushSelection_)

@@ -13,7 +13,9 @@ namespace toolkit {
 
 // A colour value: 0x00BBGGRR for an RGB colour, 0xFF0000nn for system colour nn.
 using TColor = std::uint32_t;
-inline constexpr TColor SystemColor(int index) { return 0xFF000000u | static_cast<TColor>(index); }
+inline constexpr TColor SystemColor(int index) {
+    return 0xFF000000u | static_cast<TColor>(index);
+}
 // Resolves a system colour at the time of drawing.
 COLORREF ColorToRgb(TColor color);
 

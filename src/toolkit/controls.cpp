@@ -86,7 +86,9 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Radio buttons ---------------------------------------------------------------------
 
-void RadioGroup::Add(RadioButton& button) { buttons_.push_back(&button); }
+void RadioGroup::Add(RadioButton& button) {
+    buttons_.push_back(&button);
+}
 
 void RadioGroup::Check(RadioButton& checked) {
     for (RadioButton* button : buttons_) {
@@ -98,8 +100,8 @@ void RadioGroup::Check(RadioButton& checked) {
     }
 }
 
-void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x,
-                         int y, int width, int height, bool checked) {
+void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x, int y,
+                         int width, int height, bool checked) {
     group_ = &group;
     CreateParams params;
     params.className = L"BUTTON";

@@ -11,8 +11,8 @@ namespace {
 constexpr DWORD kSizeableStyle =
     WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
-constexpr DWORD kFrameBits = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX |
-                             WS_POPUP | WS_BORDER | WS_DLGFRAME;
+constexpr DWORD kFrameBits =
+    WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_POPUP | WS_BORDER | WS_DLGFRAME;
 constexpr int kMainIconId = 1;
 
 } // namespace
@@ -119,7 +119,9 @@ Form::~Form() {
         button->form_ = nullptr;
 }
 
-void Form::RegisterPushButton(PushButtonBase& button) { pushButtons_.push_back(&button); }
+void Form::RegisterPushButton(PushButtonBase& button) {
+    pushButtons_.push_back(&button);
+}
 
 void Form::UnregisterPushButton(PushButtonBase& button) {
     std::erase(pushButtons_, &button);

@@ -37,7 +37,9 @@ std::wstring PushButtonBase::Code() const {
     return full.size() >= 2 ? full.substr(full.size() - 2) : full;
 }
 
-DWORD PushButtonBase::ButtonStyle() const { return BS_PUSHBUTTON | BS_MULTILINE; }
+DWORD PushButtonBase::ButtonStyle() const {
+    return BS_PUSHBUTTON | BS_MULTILINE;
+}
 
 void PushButtonBase::Notification(const void*, Operation) {}
 
@@ -51,8 +53,8 @@ void PushButtonBase::SetButtonStyle(bool active) {
     const DWORD type = style & BS_TYPEMASK;
     if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)
         return;
-    const DWORD wanted = (style & ~static_cast<DWORD>(BS_TYPEMASK)) |
-                         (active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    const DWORD wanted =
+        (style & ~static_cast<DWORD>(BS_TYPEMASK)) | (active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     if (wanted != style)
         ::SendMessageW(hwnd(), BM_SETSTYLE, wanted & 0xFFFF, TRUE);
 }
@@ -69,7 +71,8 @@ void PushButtonBase::MouseLeave() {
 
 void PushButtonBase::RaiseMouseDown(MouseButton button, LPARAM position) {
     if (onMouseDown)
-        Guarded([&] { onMouseDown(*this, button, GET_X_LPARAM(position), GET_Y_LPARAM(position)); });
+        Guarded(
+            [&] { onMouseDown(*this, button, GET_X_LPARAM(position), GET_Y_LPARAM(position)); });
 }
 
 LRESULT PushButtonBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,7 +11,7 @@ namespace toolkit {
 // Handle must be a pointer type (every STRICT Win32 handle is). Release is a functor type
 // that may carry state, such as the window a DC was taken from.
 template <typename Handle, typename Release>
-    requires std::is_pointer_v<Handle>
+requires std::is_pointer_v<Handle>
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, Release>;
 
 } // namespace toolkit

@@ -87,7 +87,9 @@ std::wstring Window::Text() const {
     return text;
 }
 
-void Window::SetText(const std::wstring& text) { ::SetWindowTextW(hwnd_, text.c_str()); }
+void Window::SetText(const std::wstring& text) {
+    ::SetWindowTextW(hwnd_, text.c_str());
+}
 
 void Window::SetFont(HFONT font) {
     ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -97,22 +99,30 @@ HFONT Window::Font() const {
     return reinterpret_cast<HFONT>(::SendMessageW(hwnd_, WM_GETFONT, 0, 0));
 }
 
-bool Window::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
-void Window::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+bool Window::Enabled() const {
+    return ::IsWindowEnabled(hwnd_) != FALSE;
+}
+void Window::SetEnabled(bool enabled) {
+    ::EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
 
 namespace {
 RECT BoundsInParent(HWND window) {
     RECT bounds{};
     ::GetWindowRect(window, &bounds);
-    if (HWND parent = ::GetParent(window); parent != nullptr &&
-                                            (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+    if (HWND parent = ::GetParent(window);
+        parent != nullptr && (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
         ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
     return bounds;
 }
 } // namespace
 
-int Window::Left() const { return BoundsInParent(hwnd_).left; }
-int Window::Top() const { return BoundsInParent(hwnd_).top; }
+int Window::Left() const {
+    return BoundsInParent(hwnd_).left;
+}
+int Window::Top() const {
+    return BoundsInParent(hwnd_).top;
+}
 int Window::Width() const {
     const RECT r = BoundsInParent(hwnd_);
     return r.right - r.left;
@@ -122,7 +132,9 @@ int Window::Height() const {
     return r.bottom - r.top;
 }
 
-void Window::Invalidate() { ::InvalidateRect(hwnd_, nullptr, TRUE); }
+void Window::Invalidate() {
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
 void Window::Repaint() {
     ::InvalidateRect(hwnd_, nullptr, TRUE);
@@ -141,7 +153,9 @@ void Window::SetDoubleBuffered(bool doubleBuffered) {
     parentDoubleBuffered_ = false;
 }
 
-bool Window::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Window::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 void Window::ChildFocused(Window&) {}
 
@@ -176,9 +190,8 @@ void Window::RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH 
 }
 
 void Window::CreateOwn(const CreateParams& p) {
-    ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width,
-                      p.height, p.parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+    ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width, p.height,
+                      p.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
                       ::GetModuleHandleW(nullptr), this);
 }
 

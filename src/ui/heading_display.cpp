@@ -14,14 +14,16 @@ constexpr std::array<std::u16string_view, 8> kShipRelative{
 
 // Headings 1 to 4: the axis glyph of each button's line through the centre, fullwidth
 // vertical line, solidus, hyphen-minus and reverse solidus.
-constexpr std::array<std::u16string_view, 8> kAxes{
-    u"\uFF5C", u"\uFF0F", u"\uFF0D", u"\uFF3C", u"\uFF5C", u"\uFF0F", u"\uFF0D", u"\uFF3C"};
+constexpr std::array<std::u16string_view, 8> kAxes{u"\uFF5C", u"\uFF0F", u"\uFF0D", u"\uFF3C",
+                                                   u"\uFF5C", u"\uFF0F", u"\uFF0D", u"\uFF3C"};
 
 constexpr std::u16string_view kBowMarker = u"\u25C6"; // black diamond
 
 } // namespace
 
-const std::array<std::u16string_view, kHeadingCount>& HeadingItems() { return kItems; }
+const std::array<std::u16string_view, kHeadingCount>& HeadingItems() {
+    return kItems;
+}
 
 std::optional<std::array<std::u16string_view, 8>> DirectionCaptions(int heading) {
     if (heading == 0)

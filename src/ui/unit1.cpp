@@ -80,9 +80,8 @@ void TForm1::CreateControls() {
         ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
         button.SetFont(font12_.get());
         button.onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouseButton,
-                                    int mx, int my) {
-            Btn_00MouseDown(sender, mouseButton, mx, my);
-        };
+                                    int mx,
+                                    int my) { Btn_00MouseDown(sender, mouseButton, mx, my); };
     };
     auto radio = [&](toolkit::RadioButton& button, const wchar_t* name, const wchar_t* caption,
                      int x, int y, int width, int height, bool checked) {
@@ -207,7 +206,9 @@ void TForm1::cb1Change() {
 
 // An error here is shown by the form's close handling, which closes the window all the same:
 // a settings file that cannot be read or written never keeps the panel open.
-void TForm1::FormClose() { SaveSettings(); }
+void TForm1::FormClose() {
+    SaveSettings();
+}
 
 void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button, int, int) {
     // The modifier keys as they are now, not as the mouse event saw them.
@@ -244,7 +245,9 @@ void TForm1::cbSlimClick() {
     SaveSettings();
 }
 
-void TForm1::FormDblClick() { cbSlim.SetChecked(!cbSlim.Checked()); }
+void TForm1::FormDblClick() {
+    cbSlim.SetChecked(!cbSlim.Checked());
+}
 
 void TForm1::FormMouseDown(MouseButton button, int x, int y) {
     if (button != MouseButton::Left)

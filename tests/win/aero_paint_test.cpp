@@ -68,7 +68,7 @@ int DifferencesOnlyWhere(const MemorySurface& a, const MemorySurface& b,
 }
 
 class ThemedFace : public ::testing::Test {
-  protected:
+protected:
     ThemedFace() : answers_(true), theme_(::OpenThemeData(host_.button().hwnd(), L"BUTTON")) {}
 
     // The theme's own drawing of a push-button state over the form's background.
@@ -206,7 +206,7 @@ TEST_F(ThemedFace, GlassFrameCoveringTheButtonChangesTheFaceOnlyWithComposition)
 }
 
 class ClassicFace : public ::testing::Test {
-  protected:
+protected:
     ClassicFace() : answers_(false) {}
     void SetUp() override { box_.Create(host_.form().hwnd(), L"box", 10, 60, 80, 17); }
     void SetActive(bool active) {
@@ -326,7 +326,7 @@ TEST_F(ClassicFace, PictureStaysLeftWithSpacingFourWhateverTheProperties) {
 
 // The buffered paint paths, seen through the messages they send.
 class BufferedPaint : public ::testing::Test {
-  protected:
+protected:
     BufferedPaint() : answers_(true) {}
     AeroAnswers answers_;
     ButtonHost host_;

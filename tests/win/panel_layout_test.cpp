@@ -48,8 +48,7 @@ const ControlRow kLayout[] = {
     {L"lblMes", L"TLabel", 0, 0, 190, 17, L"", 13, false},
     {L"Label1", L"TLabel", 17, 356, 170, 14, L"Check or Double click on space", 11, false},
     {L"Label3", L"TLabel", 1, 384, 178, 14, L"Ctrl+Left click\u2192Slow, Ctrl+Right", 11, false},
-    {L"Label4", L"TLabel", 1, 397, 191, 14, L"click\u2192One, when 'High' is selected.", 11,
-     false},
+    {L"Label4", L"TLabel", 1, 397, 191, 14, L"click\u2192One, when 'High' is selected.", 11, false},
     {L"Label2", L"TLabel", 1, 410, 8, 14, L"  ", 11, false},
 };
 
@@ -217,14 +216,10 @@ const HeadingCase kHeadings[] = {
     {0,
      {L"\u2191", L"Forward\r\nRight", L"\u2192", L"Back\r\nRight", L"\u2193", L"Back\r\nLeft",
       L"\u2190", L"Forward\r\nLeft"}},
-    {1,
-     {L"\uFF5C", L"\u25C6", L"\uFF0D", L"\uFF3C", L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C"}},
-    {2,
-     {L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\u25C6", L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C"}},
-    {3,
-     {L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C", L"\uFF5C", L"\u25C6", L"\uFF0D", L"\uFF3C"}},
-    {4,
-     {L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C", L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\u25C6"}},
+    {1, {L"\uFF5C", L"\u25C6", L"\uFF0D", L"\uFF3C", L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C"}},
+    {2, {L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\u25C6", L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C"}},
+    {3, {L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C", L"\uFF5C", L"\u25C6", L"\uFF0D", L"\uFF3C"}},
+    {4, {L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\uFF3C", L"\uFF5C", L"\uFF0F", L"\uFF0D", L"\u25C6"}},
 };
 
 TEST_F(PanelTest, ChoosingAHeadingRelabelsTheDirectionButtons) {

@@ -46,8 +46,7 @@ TEST_F(ResourcesTest, ManifestAsksForAdministratorAndCommonControls6) {
     for (const char* expected :
          {"level=\"requireAdministrator\"", "uiAccess=\"false\"",
           "name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"", "type=\"win32\"",
-          "processorArchitecture=\"*\"", "publicKeyToken=\"6595b64144ccf1df\"",
-          "language=\"*\""})
+          "processorArchitecture=\"*\"", "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\""})
         EXPECT_NE(manifest.find(expected), std::string::npos) << expected;
     // No DPI awareness is declared: the layout is in pixels at 96 dots per inch.
     EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);

@@ -61,8 +61,8 @@ protected:
         combo.AddItem(L"b");
         label.Create(form.hwnd(), L"label", 0, 120, 100, 14);
         for (ProbeButton* button : {&first, &second})
-            button->onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouse,
-                                         int x, int y) {
+            button->onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouse, int x,
+                                         int y) {
                 downs.push_back({sender.name(), mouse, x, y});
             };
         form.Show();
@@ -172,8 +172,7 @@ TEST_F(ToolkitTest, DropDownListChangeEventIsTheUsersOnly) {
     combo.SetItemIndex(7); // outside: no selection
     EXPECT_EQ(combo.ItemIndex(), -1);
     EXPECT_EQ(changes, 0);
-    ::SendMessageW(form.hwnd(), WM_COMMAND,
-                   MAKEWPARAM(::GetDlgCtrlID(combo.hwnd()), CBN_SELCHANGE),
+    ::SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo.hwnd()), CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(combo.hwnd()));
     EXPECT_EQ(changes, 1);
 }
@@ -194,9 +193,9 @@ TEST_F(ToolkitTest, LabelAndFormRouteMouseDownsAndDoubleClicks) {
     ::SendMessageW(label.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 6));
     ::SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
     ::SendMessageW(form.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(201, 151));
-    const std::vector<std::wstring> expected = {
-        L"label down 1 3,4",    L"label dblclick",      L"label down 0 5,6",
-        L"form down 0 200,150", L"form dblclick",       L"form down 0 201,151"};
+    const std::vector<std::wstring> expected = {L"label down 1 3,4", L"label dblclick",
+                                                L"label down 0 5,6", L"form down 0 200,150",
+                                                L"form dblclick",    L"form down 0 201,151"};
     EXPECT_EQ(events, expected);
 }
 

@@ -18,7 +18,7 @@ namespace testing_support {
 // Visual styles, composition and a glass frame as a test wants them; the system's answers
 // come back when it goes.
 class AeroAnswers final : public quarnel::AeroPlatform {
-  public:
+public:
     explicit AeroAnswers(bool stylesActive, bool compositionOn = false);
     ~AeroAnswers() override;
     AeroAnswers(const AeroAnswers&) = delete;
@@ -32,24 +32,24 @@ class AeroAnswers final : public quarnel::AeroPlatform {
     quarnel::GlassFrame FormGlassFrame(HWND) const override { return frame_; }
     bool PlatformStyleActive() const override { return true; }
 
-  private:
+private:
     bool composition_;
     quarnel::GlassFrame frame_;
 };
 
 // A glass button whose mouse enter and leave a test can call.
 class ProbeButton : public quarnel::TAeroButton {
-  public:
+public:
     using TAeroButton::MouseEnter;
     using TAeroButton::MouseLeave;
 };
 
 // A form that answers the UI-state question as a test says (or as the platform does).
 class HostForm : public toolkit::Form {
-  public:
+public:
     int uiState = -1; // -1: the platform's answer
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_QUERYUISTATE && uiState >= 0)
             return uiState;
@@ -59,7 +59,7 @@ class HostForm : public toolkit::Form {
 
 // A shown form with one glass button at (10, 10), 75 x 25 unless told otherwise.
 class ButtonHost {
-  public:
+public:
     explicit ButtonHost(int width = 75, int height = 25, const wchar_t* caption = L"Stop");
     ~ButtonHost();
     ButtonHost(const ButtonHost&) = delete;
@@ -70,7 +70,7 @@ class ButtonHost {
     // Dispatches every waiting message.
     static void Pump();
 
-  private:
+private:
     std::unique_ptr<HostForm> form_;
     std::unique_ptr<ProbeButton> button_;
     toolkit::UniqueFont font_;
@@ -78,7 +78,7 @@ class ButtonHost {
 
 // Messages sent or posted to the windows of this thread while it lives.
 class MessageLog {
-  public:
+public:
     struct Entry {
         HWND window;
         UINT message;
@@ -103,7 +103,7 @@ class MessageLog {
         return static_cast<int>(Of(window, message).size());
     }
 
-  private:
+private:
     static LRESULT CALLBACK OnSent(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK OnPosted(int code, WPARAM wParam, LPARAM lParam);
     void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
