@@ -33,16 +33,7 @@ void PaintGlyph(toolkit::Canvas& canvas, POINT position, const ImageList* images
         return;
     const int width = images->Width();
     const int height = images->Height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    toolkit::UniqueBitmap picture(
-        ::CreateDIBSection(canvas.dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    toolkit::UniqueBitmap picture = toolkit::CreateTopDownDib(canvas.dc(), width, height);
     if (!picture)
         return;
     {

@@ -105,6 +105,9 @@ inline const RECT& UpdateRect(const UniquePaint& paint) {
     return paint.get_deleter().paint.rcPaint;
 }
 
+// A 32-bit top-down DIB section; `bits` (optional) receives its pixels, row by row from the top.
+UniqueBitmap CreateTopDownDib(HDC dc, int width, int height, void** bits = nullptr);
+
 // "Meiryo UI" at a character (em) height in pixels: a negative LOGFONT height.
 UniqueFont CreateUiFont(int emHeight, const wchar_t* face = L"Meiryo UI");
 

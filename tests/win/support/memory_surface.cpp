@@ -4,15 +4,8 @@ namespace testing_support {
 
 MemorySurface::MemorySurface(int width, int height)
     : width_(width), height_(height), dc_(::CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_.reset(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = toolkit::CreateTopDownDib(dc_.get(), width, height, &bits);
     bits_ = static_cast<std::uint32_t*>(bits);
     selection_ = toolkit::Select(dc_.get(), bitmap_.get());
 }

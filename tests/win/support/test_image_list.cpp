@@ -11,16 +11,8 @@ toolkit::UniqueImageList MakeImageList(int size,
                                        const std::function<ListPixel(int x, int y)>& paint) {
     toolkit::UniqueImageList list(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 1));
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    toolkit::UniqueBitmap color(
-        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    toolkit::UniqueBitmap color = toolkit::CreateTopDownDib(nullptr, size, size, &bits);
     // Monochrome mask rows are padded to 16 bits; a set bit is transparent.
     const int maskStride = ((size + 15) / 16) * 2;
     std::vector<std::uint8_t> maskBits(static_cast<std::size_t>(maskStride) * size, 0);
