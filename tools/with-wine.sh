@@ -13,7 +13,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb_pid=""
+keeper_pid=""
 cleanup() {
+    [ -n "$keeper_pid" ] && kill "$keeper_pid" 2>/dev/null
     wineserver -k >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -47,4 +49,12 @@ fi
 
 "$here/wine-prefix.sh" || exit 1
 wineserver -p30
+# Wine's service processes end a few seconds after the last program does, and every program
+# started after that waits for them to start again (and a test runner for the pipes they
+# inherit). Start them with no pipes attached, then keep them up with one idle program.
+wine cmd /c exit >/dev/null 2>&1 </dev/null
+wine net start rpcss >/dev/null 2>&1 </dev/null
+wine rundll32 user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null
+wine ping -n 100000 127.0.0.1 >/dev/null 2>&1 </dev/null &
+keeper_pid=$!
 "$@"
