@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/error.h"
+#include "toolkit/system_error.h"
 #include "toolkit/wide.h"
 #include "toolkit/win_handles.h"
 
@@ -20,7 +21,7 @@ constexpr DWORD kReplaceRetryPauseMs = 50;
     std::u16string text = u"ファイル ";
     text += toolkit::FromWide(path);
     text += u" は開けません。 ";
-    text += SystemErrorText(error);
+    text += toolkit::SystemErrorText(error);
     text += u" ";
     throw toolkit::UserError(std::move(text));
 }
@@ -29,7 +30,7 @@ constexpr DWORD kReplaceRetryPauseMs = 50;
     std::u16string text = u"ファイル \"";
     text += toolkit::FromWide(path);
     text += u"\" を作成できません。";
-    text += SystemErrorText(error);
+    text += toolkit::SystemErrorText(error);
     throw toolkit::UserError(std::move(text));
 }
 
@@ -46,21 +47,10 @@ bool IsTransient(DWORD error) {
 }
 
 // Deletes the temporary file on every way out unless it has become the settings file.
-class TempFileGuard {
-public:
-    explicit TempFileGuard(std::wstring path) : path_(std::move(path)) {}
-    TempFileGuard(const TempFileGuard&) = delete;
-    TempFileGuard& operator=(const TempFileGuard&) = delete;
-    ~TempFileGuard() {
-        if (!released_)
-            ::DeleteFileW(path_.c_str());
-    }
-    void Release() noexcept { released_ = true; }
-
-private:
-    std::wstring path_;
-    bool released_ = false;
+struct DeleteFileAt {
+    void operator()(const wchar_t* path) const noexcept { ::DeleteFileW(path); }
 };
+using TemporaryFile = toolkit::UniqueHandle<const wchar_t*, DeleteFileAt>;
 
 // Writes all bytes and flushes them to the disk; returns 0 or the error code.
 DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
@@ -133,21 +123,6 @@ std::wstring SettingsTempFileName(const std::wstring& path) {
     return path + L".saving";
 }
 
-std::u16string SystemErrorText(unsigned long error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length =
-        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                             FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
-                         nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    if (length == 0 || buffer == nullptr)
-        return {};
-    toolkit::UniqueLocal owner(buffer);
-    std::u16string text(reinterpret_cast<const char16_t*>(buffer), length);
-    while (!text.empty() && (text.back() <= u' ' || text.back() == u'.'))
-        text.pop_back();
-    return text;
-}
-
 SettingsImage LoadSettingsFile(const std::wstring& path) {
     toolkit::UniqueKernelHandle file =
         toolkit::OwnFileHandle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -176,12 +151,12 @@ SettingsImage LoadSettingsFile(const std::wstring& path) {
 
 void SaveSettingsFile(const std::wstring& path, const SettingsImage& image) {
     const std::wstring temp = SettingsTempFileName(path);
-    TempFileGuard guard(temp);
+    TemporaryFile guard(temp.c_str());
     if (const DWORD error = WriteWholeFile(temp, image.ToBytes()))
         ThrowCannotCreate(path, error);
     if (const DWORD error = ReplaceWithTemp(path, temp))
         ThrowCannotCreate(path, error);
-    guard.Release();
+    guard.release(); // it is the settings file now
 }
 
 } // namespace quarnel

@@ -25,7 +25,4 @@ void SaveSettingsFile(const std::wstring& path, const SettingsImage& image);
 // save takes it over).
 std::wstring SettingsTempFileName(const std::wstring& path);
 
-// The system's description of an error code, without trailing blanks, line ends and dots.
-std::u16string SystemErrorText(unsigned long error);
-
 } // namespace quarnel

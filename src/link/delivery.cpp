@@ -19,17 +19,9 @@ struct FreeBlockThrough {
 };
 using OwnedBlock = toolkit::UniqueHandle<LinkBlock, FreeBlockThrough>;
 
-std::u16string TrimmedDescription(std::u16string description) {
-    // The system text ends in a line break, which the sentence around it must not carry.
-    while (!description.empty() && (description.back() == u'\r' || description.back() == u'\n' ||
-                                    description.back() == u' '))
-        description.pop_back();
-    return description;
-}
-
 std::u16string ClipboardOpenErrorText(std::u16string description) {
     std::u16string text(kClipboardOpenError);
-    text.replace(text.find(u"%s"), 2, TrimmedDescription(std::move(description)));
+    text.replace(text.find(u"%s"), 2, description);
     return text;
 }
 

@@ -43,7 +43,8 @@ public:
 
     // OpenClipboard with the application window as the owner.
     virtual bool OpenClipboard() = 0;
-    // The system's description of the last error (taken right after a failed call).
+    // The system's description of the last error (taken right after a failed call), as it is
+    // quoted inside a sentence: without a closing line break and full stop.
     virtual std::u16string LastErrorDescription() = 0;
     // GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes); null on failure.
     virtual LinkBlock AllocateBlock(std::size_t bytes) = 0;

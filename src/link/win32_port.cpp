@@ -1,5 +1,7 @@
 #include "link/win32_port.h"
 
+#include "toolkit/system_error.h"
+
 #include <cstring>
 
 #include "link/win_search.h"
@@ -66,12 +68,7 @@ bool Win32GameLinkPort::OpenClipboard() {
 }
 
 std::u16string Win32GameLinkPort::LastErrorDescription() {
-    const DWORD error = ::GetLastError();
-    wchar_t buffer[512] = {};
-    const DWORD length =
-        ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                         0, buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
-    return toolkit::FromWide(std::wstring_view(buffer, length));
+    return toolkit::SystemErrorText(::GetLastError());
 }
 
 LinkBlock Win32GameLinkPort::AllocateBlock(std::size_t bytes) {

@@ -112,7 +112,7 @@ public:
     }
     std::u16string LastErrorDescription() override {
         Record("LastError");
-        return u"Access denied.\r\n";
+        return u"Access denied";
     }
     LinkBlock AllocateBlock(std::size_t bytes) override {
         Record("Alloc " + std::to_string(bytes));
@@ -245,7 +245,7 @@ TEST(Clipboard, OpenFailureNamesTheSystemErrorAndTouchesNothing) {
         quarnel::PutOnClipboard(port, u"Stop");
         FAIL() << "no error";
     } catch (const toolkit::UserError& error) {
-        EXPECT_EQ(error.text(), u"クリップボード Access denied. を開けません");
+        EXPECT_EQ(error.text(), u"クリップボード Access denied を開けません");
     }
     EXPECT_EQ(port.calls, (Calls{"OpenClipboard", "LastError"}));
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/system_error.h"
+
 #include <iostream>
 #include <string>
 #include <thread>
@@ -20,8 +22,8 @@ using quarnel::LoadSettingsFile;
 using quarnel::SaveSettingsFile;
 using quarnel::SettingsImage;
 using quarnel::SettingsTempFileName;
-using quarnel::SystemErrorText;
 using toolkit::FromWide;
+using toolkit::SystemErrorText;
 using toolkit::UserError;
 
 const char16_t kBadEncoding[] =

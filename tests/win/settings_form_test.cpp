@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/system_error.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -164,7 +166,7 @@ TEST_F(SettingsFormTest, ReadOnlyFileClosesWithTheCreateError) {
     EXPECT_FALSE(::IsWindow(form.hwnd()));
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], u"ファイル \"" + toolkit::FromWide(path_) + u"\" を作成できません。" +
-                              quarnel::SystemErrorText(ERROR_ACCESS_DENIED) + u".");
+                              toolkit::SystemErrorText(ERROR_ACCESS_DENIED) + u".");
     EXPECT_EQ(ReadFile(), old);
 }
 
