@@ -6,6 +6,7 @@
 #include "controls/aero_platform.h"
 #include "controls/button_face.h"
 #include "controls/visual_styles.h"
+#include "toolkit/unique_handle.h"
 
 namespace quarnel {
 namespace {
@@ -25,16 +26,15 @@ RECT Shrunk(RECT rect, int by) {
 
 // The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
 // a paint does not outlive it.
-class CanvasBinding {
-public:
-    CanvasBinding(toolkit::Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.Bind(dc); }
-    CanvasBinding(const CanvasBinding&) = delete;
-    CanvasBinding& operator=(const CanvasBinding&) = delete;
-    ~CanvasBinding() { canvas_.Unbind(); }
-
-private:
-    toolkit::Canvas& canvas_;
+struct UnbindCanvas {
+    void operator()(toolkit::Canvas* canvas) const noexcept { canvas->Unbind(); }
 };
+using CanvasBinding = toolkit::UniqueHandle<toolkit::Canvas*, UnbindCanvas>;
+
+CanvasBinding Bind(toolkit::Canvas& canvas, HDC dc) {
+    canvas.Bind(dc);
+    return CanvasBinding(&canvas);
+}
 
 } // namespace
 
@@ -180,7 +180,7 @@ unsigned TAeroButton::TextFlags() const {
 }
 
 void TAeroButton::DrawFace(HDC dc, const RECT& itemRect, UINT itemState) {
-    const CanvasBinding binding(*FCanvas, dc);
+    const CanvasBinding binding = Bind(*FCanvas, dc);
     FCanvas->SetFont(Font());
     if (HTHEME theme = ActiveTheme())
         DrawThemedFace(theme, itemRect, itemState);
