@@ -8,6 +8,10 @@ cd "$root"
 tools/install-deps.sh
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target Quarnel PracticeClient winhelper
-mode=screenshot
-[ -n "${DISPLAY:-}" ] && mode=interactive
-exec tools/with-wine.sh tools/run-inside-wine.sh "$mode"
+if [ -n "${DISPLAY:-}" ]; then
+    # A desktop with a window manager: a prefix of its own in which Wine lets the window
+    # manager frame the windows.
+    export QUARNEL_WINEPREFIX="$root/build/wineprefix-desktop" QUARNEL_WINE_MANAGED=1
+    exec tools/with-wine.sh tools/run-inside-wine.sh interactive
+fi
+exec tools/with-wine.sh tools/run-inside-wine.sh screenshot

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Creates the test Wine prefix once: Wine's own fonts, "Meiryo UI" mapped to IPA P Gothic
 # (the fullwidth glyphs need a Japanese font), and Managed=N so that Wine draws the frames
-# itself on a display without a window manager (X window = GetWindowRect).
+# itself on a display without a window manager (X window = GetWindowRect). With
+# QUARNEL_WINE_MANAGED=1 (a desktop with a window manager) Wine's default is kept instead.
 set -euo pipefail
 : "${WINEPREFIX:?}"
 stamp="$WINEPREFIX/.quarnel-ready"
@@ -17,10 +18,6 @@ reg=$(mktemp --suffix=.reg)
 cat > "$reg" <<'REG'
 REGEDIT4
 
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-"Decorated"="Y"
-
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Meiryo UI"="IPAPGothic"
 "Meiryo"="IPAPGothic"
@@ -29,6 +26,9 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\DllOverrides]
 "winemenubuilder.exe"=""
 REG
+if [ "${QUARNEL_WINE_MANAGED:-0}" != 1 ]; then
+    printf '%s\n' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '"Decorated"="Y"' >> "$reg"
+fi
 wine regedit /S "$reg" >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
