@@ -14,6 +14,13 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
 cp -n /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$fonts/" 2>/dev/null || true
+# Without Marlett the title bars' buttons are drawn as the letters "0 1 r".
+for font in marlett.ttf tahoma.ttf ipagp.ttf; do
+    if [ ! -f "$fonts/$font" ]; then
+        echo "wine-prefix: $font is missing from the prefix (packages fonts-wine, fonts-ipafont-gothic)" >&2
+        exit 1
+    fi
+done
 reg=$(mktemp --suffix=.reg)
 cat > "$reg" <<'REG'
 REGEDIT4
