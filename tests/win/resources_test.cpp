@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/win_handles.h"
+
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -53,21 +57,85 @@ TEST_F(ResourcesTest, ManifestAsksForAdministratorAndCommonControls6) {
     EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
 }
 
-TEST_F(ResourcesTest, IconHoldsTenSizesAt32Bits) {
-    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1));
-    ASSERT_GE(group.size(), 6u);
+// One entry of the icon group resource (GRPICONDIRENTRY, 14 bytes, packed).
+struct IconEntry {
+    int size = 0;
+    int bitCount = 0;
+    int id = 0;
+};
+
+std::vector<IconEntry> IconEntries(const std::string& group) {
+    std::vector<IconEntry> entries;
+    if (group.size() < 6)
+        return entries;
     const auto* bytes = reinterpret_cast<const unsigned char*>(group.data());
     const int count = bytes[4] | (bytes[5] << 8);
-    ASSERT_EQ(count, 10);
+    for (int i = 0; i < count && 6u + 14u * (i + 1) <= group.size(); ++i) {
+        const unsigned char* entry = bytes + 6 + 14 * i;
+        entries.push_back({entry[0] == 0 ? 256 : entry[0], entry[6] | (entry[7] << 8),
+                           entry[12] | (entry[13] << 8)});
+    }
+    return entries;
+}
+
+std::uint32_t BigEndian32(const std::string& bytes, size_t at) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+    return (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) | (std::uint32_t{b[2]} << 8) |
+           b[3];
+}
+
+TEST_F(ResourcesTest, IconHoldsTenSizesAt32Bits) {
+    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1));
+    const std::vector<IconEntry> entries = IconEntries(group);
+    ASSERT_EQ(entries.size(), 10u);
     ASSERT_EQ(group.size(), 6u + 14u * 10u);
     std::vector<int> sizes;
-    for (int i = 0; i < count; ++i) {
-        const unsigned char* entry = bytes + 6 + 14 * i;
-        sizes.push_back(entry[0] == 0 ? 256 : entry[0]);
-        EXPECT_EQ(entry[6] | (entry[7] << 8), 32) << "bit count of entry " << i;
+    for (const IconEntry& entry : entries) {
+        sizes.push_back(entry.size);
+        EXPECT_EQ(entry.bitCount, 32) << "bit count of the " << entry.size << " px entry";
     }
     std::sort(sizes.begin(), sizes.end());
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 72, 80, 96, 128, 256}));
+}
+
+// The 256 px image is a PNG (8-bit RGBA), as Windows Vista and later read it; the smaller ones
+// are uncompressed 32-bit bitmaps with their mask, which every reader takes. Each one must
+// become an icon of its size.
+TEST_F(ResourcesTest, IconImagesArePngAt256AndBitmapsBelow) {
+    for (const IconEntry& entry : IconEntries(Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1)))) {
+        SCOPED_TRACE(entry.size);
+        const std::string image = Resource(RT_ICON, MAKEINTRESOURCEW(entry.id));
+        ASSERT_GE(image.size(), 40u);
+        if (entry.size == 256) {
+            ASSERT_EQ(image.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+            ASSERT_EQ(image.compare(12, 4, "IHDR"), 0);
+            EXPECT_EQ(BigEndian32(image, 16), 256u);
+            EXPECT_EQ(BigEndian32(image, 20), 256u);
+            EXPECT_EQ(image[24], 8) << "bit depth";
+            EXPECT_EQ(image[25], 6) << "colour type RGBA";
+        } else {
+            BITMAPINFOHEADER header{};
+            std::memcpy(&header, image.data(), sizeof header);
+            EXPECT_EQ(header.biSize, sizeof header);
+            EXPECT_EQ(header.biWidth, entry.size);
+            EXPECT_EQ(header.biHeight, 2 * entry.size) << "image and mask";
+            EXPECT_EQ(header.biBitCount, 32);
+            EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
+        }
+        const toolkit::UniqueIcon icon(
+            ::CreateIconFromResourceEx(reinterpret_cast<BYTE*>(const_cast<char*>(image.data())),
+                                       static_cast<DWORD>(image.size()), TRUE, 0x00030000,
+                                       entry.size, entry.size, LR_DEFAULTCOLOR));
+        ASSERT_TRUE(icon);
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(icon.get(), &info));
+        const toolkit::UniqueBitmap color(info.hbmColor);
+        const toolkit::UniqueBitmap mask(info.hbmMask);
+        BITMAP bitmap{};
+        ASSERT_TRUE(::GetObjectW(color.get(), sizeof bitmap, &bitmap));
+        EXPECT_EQ(bitmap.bmWidth, entry.size);
+        EXPECT_EQ(bitmap.bmHeight, entry.size);
+    }
 }
 
 TEST_F(ResourcesTest, VersionIs1000InUsEnglish1252) {
