@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/single_instance.h"
+#include "controls/buffered_paint.h"
 #include "controls/gdip_objects.h"
 #include "toolkit/application.h"
 #include "ui/unit1.h"
@@ -16,6 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.Initialize();
     // Pictures of the glass buttons are drawn through GDI+; it runs until the form is gone.
     quarnel::gdip::EngineSession gdiplus;
+    // The glass buttons paint through buffers; the session outlives the last paint.
+    const quarnel::BufferedPaintSession bufferedPaint;
     {
         quarnel::TForm1 form;
         if (!toolkit::Guarded([&] { form.CreateAndShow(); }))
