@@ -8,7 +8,6 @@
 namespace toolkit {
 namespace {
 
-constexpr wchar_t kObjectProperty[] = L"Quarnel.Window";
 constexpr UINT_PTR kSubclassId = 0x51524E4C; // "QRNL"
 
 Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,9 +73,12 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND window) noexcept {
-    if (window == nullptr)
+    // The object sits in GWLP_USERDATA, which user32 reads without a round trip to the window
+    // manager (a property lookup is one, on every message). Only windows of this thread carry
+    // our objects there; another process may keep anything in its own windows' user data.
+    if (window == nullptr || ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId())
         return nullptr;
-    return static_cast<Window*>(::GetPropW(window, kObjectProperty));
+    return reinterpret_cast<Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 std::wstring Window::Text() const {
@@ -208,13 +210,13 @@ void Window::CreateNative(const CreateParams& p) {
 
 void Window::Attach(HWND window) {
     hwnd_ = window;
-    ::SetPropW(window, kObjectProperty, this);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Window::Detach() {
     if (hwnd_ == nullptr)
         return;
-    ::RemovePropW(hwnd_, kObjectProperty);
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     if (subclassed_)
         ::RemoveWindowSubclass(hwnd_, &Window::SubclassProc, kSubclassId);
     subclassed_ = false;
