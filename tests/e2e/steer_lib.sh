@@ -13,12 +13,13 @@ declare -A PANEL_ID=(
 )
 
 # Starts the practice client (extra arguments such as --fallback) with its log and waits
-# for its window.
+# for its window. PRACTICE_MODE_ARGS (from CTest) adds the arguments of the client's mode.
 start_practice() {
     : >"$PRACTICE_LOG"
     local class="Ultima Online"
     [[ " $* " == *" --fallback "* ]] && class=UOWIN
-    wine "$PRACTICE_EXE" "$@" --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
+    # shellcheck disable=SC2086 # the mode's arguments are words
+    wine "$PRACTICE_EXE" "$@" ${PRACTICE_MODE_ARGS:-} --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
     PRACTICE_PID=$!
     E2E_PIDS+=("$PRACTICE_PID")
     helper wait "$class" 20000 >/dev/null || fail_now "the practice client did not appear"
@@ -27,11 +28,12 @@ start_practice() {
 # Presses a command button by name with mouse button 1 (left), 2 (middle) or 3 (right).
 press() { click_child "${PANEL_ID[$1]}" "${2:-1}"; }
 
-# Double-clicks a command button with the left mouse button.
+# Double-clicks a command button with mouse button 1, 2 or 3 (default left), the second click
+# DELAY ms after the first (default 80).
 double_press() {
     local x y w h
     read -r x y w h < <(child_rect "${PANEL_ID[$1]}") || fail_now "no child $1"
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay 80 1
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay "${3:-80}" "${2:-1}"
 }
 
 # The lines the practice client received, one per line.
@@ -55,9 +57,11 @@ equals() { [[ "$1" == "$2" ]] || { echo "  expected [$2], got [$1]"; return 1; }
 
 # Holds or releases a modifier key and waits until the key state shows it. The X focus
 # decides which Wine process reads the key, and after a delivery it still lies on the
-# client's X window, so Ctrl and Shift go to the panel's X window first. Alt does not: a
-# lone Alt released over the panel opens its system-menu mode. A delivery types its own Ctrl
-# release, so a held Ctrl lasts for one press only.
+# client's X window, so the key goes to the panel's X window first, as a player's hand on
+# the panel gives it. A key pressed while the client has the X focus and released over the
+# panel stays down in the client's thread under Wine, and a held Alt then turns its next
+# Ctrl+V into nothing. A delivery types its own Ctrl release, so a held Ctrl lasts for one
+# press only.
 declare -A MODIFIER_VK=([ctrl]=11 [alt]=12 [shift]=10)
 focus_panel_x() {
     local xid
@@ -65,7 +69,7 @@ focus_panel_x() {
     [[ -n $xid ]] && xdotool windowfocus "$xid" 2>/dev/null || true
 }
 key_down() {
-    [[ $1 == alt ]] || focus_panel_x
+    focus_panel_x
     xdotool keydown "$1"
     wait_until 5 helper held "${MODIFIER_VK[$1]}" || fail_now "$1 not held"
 }

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "toolkit/application.h"
 #include "toolkit/error.h"
@@ -146,6 +148,60 @@ TEST(GameLinkPort, ScanCodesOfTheTypedKeys) {
     EXPECT_EQ(port.MapVirtualKeyToScanCode(0x11) & 0xFF, 0x1Du);
     EXPECT_EQ(port.MapVirtualKeyToScanCode(0x56) & 0xFF, 0x2Fu);
     EXPECT_EQ(port.MapVirtualKeyToScanCode(0x0D) & 0xFF, 0x1Cu);
+}
+
+// A delivery's pause answers what other threads send to this one (under Wine a clipboard read
+// asks the owner window first) and leaves posted messages for the message loop.
+constexpr UINT kPostedDuringPause = WM_APP + 7;
+
+TEST(GameLinkPort, PauseLetsAnotherThreadReadTheClipboardAndKeepsPostedMessages) {
+    const OwnedWindow owner = MakeOwnerWindow();
+    Win32GameLinkPort port(owner.get());
+    quarnel::PutOnClipboard(port, u"Forward");
+    ::PostMessageW(owner.get(), kPostedDuringPause, 0, 0);
+
+    using Clock = std::chrono::steady_clock;
+    std::atomic<bool> readDone{false};
+    Clock::time_point readAt{};
+    std::wstring readText;
+    std::thread reader([&] {
+        readText = ClipboardUnicodeText();
+        readAt = Clock::now();
+        readDone = true;
+    });
+    const Clock::time_point pauseStart = Clock::now();
+    port.Sleep(1500);
+    const Clock::time_point pauseEnd = Clock::now();
+    reader.join();
+
+    EXPECT_TRUE(readDone);
+    EXPECT_EQ(readText, L"Forward");
+    EXPECT_LT(readAt, pauseEnd) << "the reader waited for the pause to end";
+    EXPECT_GE(pauseEnd - pauseStart, std::chrono::milliseconds(1500)) << "the pause was cut short";
+    MSG posted;
+    EXPECT_TRUE(
+        ::PeekMessageW(&posted, owner.get(), kPostedDuringPause, kPostedDuringPause, PM_REMOVE))
+        << "a posted message was taken during the pause";
+}
+
+TEST(GameLinkPort, PauseAnswersSentMessagesAsTheyArrive) {
+    const OwnedWindow owner = MakeOwnerWindow();
+    Win32GameLinkPort port(owner.get());
+    using Clock = std::chrono::steady_clock;
+    std::vector<Clock::time_point> answered;
+    std::thread sender([&] {
+        for (int i = 0; i < 3; ++i) {
+            ::SendMessageW(owner.get(), WM_NULL, 0, 0);
+            answered.push_back(Clock::now());
+        }
+    });
+    const Clock::time_point pauseStart = Clock::now();
+    port.Sleep(1000);
+    const Clock::time_point pauseEnd = Clock::now();
+    sender.join();
+    ASSERT_EQ(answered.size(), 3u);
+    EXPECT_LT(answered.back(), pauseEnd);
+    EXPECT_GE(pauseEnd - pauseStart, std::chrono::milliseconds(1000));
 }
 
 // A stand-in client in this process: top-level and child of class "Ultima Online"; the child

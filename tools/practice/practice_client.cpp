@@ -1,13 +1,18 @@
 // The practice client: a small stand-in for the game client, so the panel can be tried and
 // tested without the game.
 //
-//   PracticeClient [--fallback] [--log FILE]
+//   PracticeClient [--fallback] [--worker-paste] [--log FILE]
 //
 // Primary mode: a top-level window of class "Ultima Online" with a child of the same class
 // that holds the chat line. A focus message to the child moves the keyboard focus to the
 // chat line; Ctrl+V pastes the clipboard's Unicode text there and Enter submits the line.
 // Fallback mode: one visible, unowned window of class "UOWIN" whose caption carries the
 // "UOSA " marker; Enter submits the clipboard's Unicode text (no paste is typed for it).
+//
+// The chat line is a plain EDIT control: Ctrl+V becomes the character 0x16, on which the
+// control reads the clipboard on this window thread, as a real client does. --worker-paste
+// reads it on a worker thread instead, and keeps Wine's view of the clipboard fresh from
+// another; that hides a stall of the real clients under Wine and is kept only to compare.
 //
 // Submitted lines are listed, and the ship on the sea obeys the phrases it knows: the eight
 // directions at High, "Slow " and "One " speed, "Turn Left", "Turn Right", "Turn Around" and
@@ -46,6 +51,7 @@ struct Ship {
 
 struct Client {
     bool fallback = false;
+    bool workerPaste = false;
     FILE* log = nullptr;
     HWND top = nullptr;
     HWND chatHolder = nullptr;
@@ -154,6 +160,8 @@ struct ChatAction {
 std::deque<ChatAction> g_actions;
 unsigned g_nextReadId = 1;
 
+void RunReadyActions();
+
 std::wstring ReadClipboardText() {
     std::wstring text;
     // Another program may hold the clipboard open for a moment.
@@ -187,6 +195,12 @@ void KeepClipboardViewFresh() {
 }
 
 void QueueClipboardAction(ChatAction::Kind kind) {
+    if (!g.workerPaste) {
+        // Read at once, on this thread: the chat's actions stay in key order by themselves.
+        g_actions.push_back({kind, 0, true, ReadClipboardText()});
+        RunReadyActions();
+        return;
+    }
     const unsigned id = g_nextReadId++;
     g_actions.push_back({kind, id, false, {}});
     HWND target = g.top;
@@ -294,14 +308,20 @@ LRESULT CALLBACK ChatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         RunReadyActions();
         return 0;
     }
-    // Ctrl+V from the key itself: Wine may leave a stale Alt in this thread's key state (an
-    // Alt released over another window), which would turn the character into nothing.
-    if (message == WM_KEYDOWN && wParam == 'V' && ::GetKeyState(VK_CONTROL) < 0) {
-        QueueClipboardAction(ChatAction::Kind::Paste);
-        return 0;
+    if (g.workerPaste) {
+        // Ctrl+V from the key itself: Wine may leave a stale Alt in this thread's key state
+        // (an Alt released over another window), which would turn the character into nothing.
+        if (message == WM_KEYDOWN && wParam == 'V' && ::GetKeyState(VK_CONTROL) < 0) {
+            QueueClipboardAction(ChatAction::Kind::Paste);
+            return 0;
+        }
+        if (message == WM_CHAR && wParam == 0x16)
+            return 0;
+    } else if (message == WM_PASTE) {
+        // The control pastes by itself, reading the clipboard on this thread; the log
+        // records what it read.
+        Log("paste " + Utf8(ReadClipboardText()));
     }
-    if (message == WM_CHAR && wParam == 0x16)
-        return 0;
     if (message == WM_CHAR && (wParam == L'\r' || wParam == L'\n'))
         return 0; // no beep for Enter
     return ::CallWindowProcW(g.chatProc, window, message, wParam, lParam);
@@ -395,13 +415,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         const std::wstring argument = argv[i];
         if (argument == L"--fallback")
             g.fallback = true;
+        else if (argument == L"--worker-paste")
+            g.workerPaste = true;
         else if (argument == L"--log" && i + 1 < argc)
             g.log = _wfopen(argv[++i], L"ab");
     }
     ::LocalFree(argv);
 
     CreateWindows(instance);
-    KeepClipboardViewFresh();
+    if (g.workerPaste)
+        KeepClipboardViewFresh();
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Every key event the client receives, whichever of its windows has the focus.
