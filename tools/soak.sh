@@ -153,7 +153,10 @@ soak_deliveries() {
     start_practice
     start_panel
     local log got lost extra order
-    log=$(deliver "$deliveries" | tr -d '\r' | tee /dev/stderr)
+    log=$(deliver "$deliveries" | tr -d '\r' | while IFS= read -r line; do
+        echo "$line" >&2
+        echo "$line"
+    done)
     read -r got lost extra order < <(compare_received "$deliveries")
     # Objects at the start, once the first 1000 commands have made what they keep (a shorter
     # run: at the start), and at the end; the end must not be above the second.
