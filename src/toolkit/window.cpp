@@ -118,11 +118,15 @@ std::wstring Window::Text() const {
 }
 
 void Window::SetText(const std::wstring& text) {
-    ::SetWindowTextW(hwnd_, text.c_str());
+    // The same text again changes nothing, and setting it would cost a repaint.
+    if (Text() != text)
+        ::SetWindowTextW(hwnd_, text.c_str());
 }
 
 void Window::SetFont(HFONT font) {
-    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // A window not yet on the screen gets its first paint with the font anyway.
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                   ::IsWindowVisible(hwnd_) ? TRUE : FALSE);
 }
 
 HFONT Window::Font() const {
