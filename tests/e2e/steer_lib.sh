@@ -58,11 +58,12 @@ status_ink_is() { [[ $(status_ink) == "$1" ]]; }
 # Presses a command button by name with mouse button 1 (left), 2 (middle) or 3 (right).
 press() { click_child "${PANEL_ID[$1]}" "${2:-1}"; }
 
-# Double-clicks a command button with the left mouse button.
+# Double-clicks a command button with mouse button 1, 2 or 3 (default left), the second click
+# DELAY ms after the first (default 80).
 double_press() {
     local x y w h
     read -r x y w h < <(child_rect "${PANEL_ID[$1]}") || fail_now "no child $1"
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay 80 1
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay "${3:-80}" "${2:-1}"
 }
 
 # The lines the practice client received, one per line.
