@@ -26,6 +26,8 @@ says_forward_once() {
 # The option off (the default): the line is always open.
 start_practice --classicuo
 start_decoy
+check "the decoy is the SDL window in front" \
+    bash -c "wine '$WINHELPER_EXE' top SDL_app 2>/dev/null | awk '\$6 == 1' | head -1 | grep -q 'Practice Decoy'"
 says_forward_once "option off"
 check "option off: the status line is blue again" wait_until 10 status_ink_is blue
 check "Shift, Enter, Ctrl and V carry their own scan codes" \
