@@ -18,12 +18,42 @@ start_practice() {
     : >"$PRACTICE_LOG"
     local class="Ultima Online"
     [[ " $* " == *" --fallback "* ]] && class=UOWIN
+    [[ " $* " == *" --classicuo "* ]] && class=SDL_app
+    [[ " $* " == *" --orion "* ]] && class="Orion UO Client"
     # shellcheck disable=SC2086 # the mode's arguments are words
     wine "$PRACTICE_EXE" "$@" ${PRACTICE_MODE_ARGS:-} --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
     PRACTICE_PID=$!
     E2E_PIDS+=("$PRACTICE_PID")
     helper wait "$class" 20000 >/dev/null || fail_now "the practice client did not appear"
 }
+
+# Ends the practice client started last and waits until its process is gone.
+stop_practice() {
+    kill "$PRACTICE_PID" 2>/dev/null || true
+    wait "$PRACTICE_PID" 2>/dev/null || true
+}
+
+# The decoy: another program's SDL window, in front of the others, with a log of its own.
+DECOY_LOG="$E2E_DIR/decoy.log"
+start_decoy() {
+    : >"$DECOY_LOG"
+    wine "$PRACTICE_EXE" --decoy --log "Z:${DECOY_LOG//\//\\}" >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    wait_until 20 bash -c "wine '$WINHELPER_EXE' top SDL_app 2>/dev/null | grep -q 'Practice Decoy'" ||
+        fail_now "the decoy did not appear"
+}
+
+# Whether the status line's ink is "blue" or "grey", from the screen.
+status_ink() {
+    local x y w h
+    read -r x y w h < <(helper children TForm1 | awk '$2=="TLabel" { print $3, $4, $5, $6; exit }')
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- 2>/dev/null |
+        awk -F'[(),]' 'NR > 1 { r = $3 + 0; g = $4 + 0; b = $5 + 0
+            if (b > r + 16) blue++; else if (r == g && g == b && r < 200) grey++ }
+            END { print (blue > 0 ? "blue" : grey > 0 ? "grey" : "none") }'
+}
+
+status_ink_is() { [[ $(status_ink) == "$1" ]]; }
 
 # Presses a command button by name with mouse button 1 (left), 2 (middle) or 3 (right).
 press() { click_child "${PANEL_ID[$1]}" "${2:-1}"; }
