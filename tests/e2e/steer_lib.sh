@@ -77,7 +77,14 @@ last_received() { received | tail -n "$1" | paste -sd'|'; }
 # The text column of a "winhelper children" line.
 text_column() { awk "$1"' { s=$0; for (i = 0; i < 9; i++) sub(/^[^ ]+ /, "", s); gsub(/^"|"$/, "", s); print s; exit }'; }
 # The status line's text (the first label of the panel).
-status_line() { helper children TForm1 | text_column '$2=="TLabel"'; }
+status_line() {
+    local children text
+    children=$(helper children TForm1)
+    text=$(text_column '$2=="TLabel"' <<<"$children")
+    # An empty status line is worth seeing whole: which windows winhelper saw, and how.
+    [[ -n $text ]] || sed 's/^/  children: /' <<<"$children" >&2
+    printf '%s\n' "$text"
+}
 # The heading selector's index.
 heading_index() { helper children TForm1 | awk -v id="${PANEL_ID[cb1]}" '$1==id { print $9; exit }'; }
 # The caption of a button (line breaks shown as "||").
