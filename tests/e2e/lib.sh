@@ -26,7 +26,11 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-helper() { wine "$WINHELPER_EXE" "$@" 2>/dev/null | tr -d '\r'; }
+# winhelper with its exit code kept; what Wine printed for it is kept for the diagnostics.
+helper() {
+    wine "$WINHELPER_EXE" "$@" 2>>"$E2E_DIR/helper.err" | tr -d '\r'
+    return "${PIPESTATUS[0]}"
+}
 
 # Polls CMD every 50 ms until it succeeds, for at most SECONDS (default 10).
 wait_until() {
@@ -94,6 +98,7 @@ check() {
 show_diagnostics() {
     [ -s "$E2E_DIR/panel.err" ] && sed 's/^/  panel: /' "$E2E_DIR/panel.err" | tail -n 40
     [ -s "$E2E_DIR/practice.log" ] && sed 's/^/  client: /' "$E2E_DIR/practice.log" | tail -n 80
+    [ -s "$E2E_DIR/helper.err" ] && sed 's/^/  winhelper: /' "$E2E_DIR/helper.err" | tail -n 20
     return 0
 }
 
