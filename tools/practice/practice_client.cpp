@@ -44,6 +44,7 @@
 #include <thread>
 
 #include "classicuo_chat.h"
+#include "shared/utf8.h"
 
 namespace {
 
@@ -98,16 +99,7 @@ struct Client {
     practice::ClassicUoChat classicChat{false, false};
 } g;
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
-    return out;
-}
+using shared::Utf8;
 
 void Log(const std::string& line) {
     if (g.log == nullptr)
