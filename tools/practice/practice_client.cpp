@@ -44,46 +44,23 @@
 #include <thread>
 
 #include "classicuo_chat.h"
+#include "command_line.h"
+#include "event_log.h"
+#include "ship.h"
 #include "shared/utf8.h"
+
+using namespace practice;
 
 namespace {
 
-constexpr wchar_t kPrimaryClass[] = L"Ultima Online";
-constexpr wchar_t kFallbackClass[] = L"UOWIN";
-constexpr wchar_t kSdlClass[] = L"SDL_app";
-constexpr wchar_t kOrionClass[] = L"Orion UO Client";
-constexpr int kSeaWidth = 400;
-constexpr int kSeaHeight = 220;
 constexpr int kChatHeight = 26;
 constexpr UINT_PTR kSailTimer = 1;
 constexpr int kMaxShownLines = 8;
-constexpr size_t kWakeLength = 90; // positions, one per tick under way
 constexpr size_t kShownObeyed = 4; // phrases listed on the sea
-constexpr double kPi = 3.14159265358979;
-
-enum class Mode { Primary, Fallback, ClassicUo, Orion, Decoy };
-
-struct Ship {
-    double x = kSeaWidth / 2.0;
-    double y = kSeaHeight / 2.0;
-    int bow = 0;        // screen direction 0..7, 0 up, clockwise
-    int course = 0;     // direction of travel relative to the bow, 0..7
-    int speed = 0;      // pixels per tick; 0 stopped
-    int stepsLeft = -1; // ticks of a "One " move, -1 for steady sailing
-};
-
-struct Position {
-    double x, y;
-};
 
 struct Client {
-    Mode mode = Mode::Primary;
-    bool fallback = false; // Mode::Fallback
-    bool workerPaste = false;
-    bool enterOpensChat = false;
-    bool chatClosed = false;
-    std::wstring caption;
-    FILE* log = nullptr;
+    Options options;
+    EventLog log;
     HWND top = nullptr;
     HWND chatHolder = nullptr;
     HWND chat = nullptr;
@@ -101,75 +78,12 @@ struct Client {
 
 using shared::Utf8;
 
-void Log(const std::string& line) {
-    if (g.log == nullptr)
-        return;
-    std::fprintf(g.log, "%s\n", line.c_str());
-    std::fflush(g.log);
-}
-
-void LogKey(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-    char text[64];
-    std::snprintf(text, sizeof text, "key %s %02x %02x", down ? "down" : "up",
-                  static_cast<unsigned>(wParam & 0xFF),
-                  static_cast<unsigned>((lParam >> 16) & 0xFF));
-    Log(text);
-}
-
-bool IsKeyMessage(UINT message) {
-    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
-           message == WM_SYSKEYUP;
-}
-
-// Relative direction words, clockwise from ahead.
-constexpr const wchar_t* kDirections[8] = {L"Forward", L"Forward Right", L"Right", L"Back Right",
-                                           L"Back",    L"Back Left",     L"Left",  L"Forward Left"};
-
-bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// Applies one phrase to the ship; returns what the crew made of it.
-std::wstring Obey(const std::wstring& phrase) {
-    Ship& ship = g.ship;
-    if (phrase == L"Stop") {
-        ship.speed = 0;
-        return L"stopping";
-    }
-    if (phrase == L"Turn Left" || phrase == L"Turn Right" || phrase == L"Turn Around") {
-        const int by = phrase == L"Turn Left" ? 6 : phrase == L"Turn Right" ? 2 : 4;
-        ship.bow = (ship.bow + by) % 8;
-        return L"turning";
-    }
-    std::wstring word = phrase;
-    int speed = 4;
-    int steps = -1;
-    if (StartsWith(word, L"Slow ")) {
-        word.erase(0, 5);
-        speed = 1;
-    } else if (StartsWith(word, L"One ")) {
-        word.erase(0, 4);
-        speed = 2;
-        steps = 6;
-    }
-    for (int course = 0; course < 8; ++course) {
-        if (word == kDirections[course]) {
-            ship.course = course;
-            ship.speed = speed;
-            ship.stepsLeft = steps;
-            return speed == 4 ? L"full sail" : steps > 0 ? L"one step" : L"slowly";
-        }
-    }
-    return L"not understood";
-}
-
 void Receive(const std::wstring& line) {
-    Log("line " + Utf8(line));
+    g.log.Write("line " + Utf8(line));
     g.lines.push_back(line);
     while (g.lines.size() > kMaxShownLines)
         g.lines.pop_front();
-    const std::wstring result = Obey(line);
+    const std::wstring result = Obey(g.ship, line);
     if (result != L"not understood") {
         g.obeyed.push_back(line);
         while (g.obeyed.size() > kShownObeyed)
@@ -203,7 +117,7 @@ std::wstring ReadClipboardText() {
     for (int attempt = 0; attempt < 100 && !(open = ::OpenClipboard(nullptr)); ++attempt)
         ::Sleep(20);
     if (!open) {
-        Log("clipboard busy");
+        g.log.Write("clipboard busy");
         return text;
     }
     if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
@@ -229,7 +143,7 @@ void KeepClipboardViewFresh() {
 }
 
 void QueueClipboardAction(ChatAction::Kind kind) {
-    if (!g.workerPaste) {
+    if (!g.options.workerPaste) {
         // Read at once, on this thread: the chat's actions stay in key order by themselves.
         g_actions.push_back({kind, 0, true, ReadClipboardText()});
         RunReadyActions();
@@ -261,7 +175,7 @@ void RunReadyActions() {
         g_actions.pop_front();
         switch (action.kind) {
         case ChatAction::Kind::Paste:
-            Log("paste " + Utf8(action.text));
+            g.log.Write("paste " + Utf8(action.text));
             ::SendMessageW(g.chat, EM_REPLACESEL, TRUE,
                            reinterpret_cast<LPARAM>(action.text.c_str()));
             break;
@@ -288,17 +202,8 @@ void ClipboardReadDone(unsigned id, std::wstring* text) {
 }
 
 void Sail() {
-    Ship& ship = g.ship;
-    if (ship.speed == 0)
+    if (!SailOneTick(g.ship, g.wake))
         return;
-    g.wake.push_back({ship.x, ship.y});
-    while (g.wake.size() > kWakeLength)
-        g.wake.pop_front();
-    const double angle = (ship.bow + ship.course) % 8 * kPi / 4;
-    ship.x = std::fmod(ship.x + ship.speed * std::sin(angle) + kSeaWidth, kSeaWidth);
-    ship.y = std::fmod(ship.y - ship.speed * std::cos(angle) + kSeaHeight, kSeaHeight);
-    if (ship.stepsLeft > 0 && --ship.stepsLeft == 0)
-        ship.speed = 0;
     RECT sea{0, 0, kSeaWidth, kSeaHeight};
     ::InvalidateRect(g.top, &sea, FALSE);
 }
@@ -328,14 +233,6 @@ void PaintWake(HDC dc) {
         ::SelectObject(dc, oldPen);
         ::DeleteObject(pen);
     }
-}
-
-std::wstring SpeedText(const Ship& ship) {
-    if (ship.speed == 0)
-        return L"stopped";
-    if (ship.stepsLeft > 0)
-        return L"one step";
-    return ship.speed == 4 ? L"full sail" : L"slow";
 }
 
 // The ship's logbook on the sea: heading, course and speed, and the last phrases obeyed.
@@ -370,13 +267,13 @@ void PaintOwnChatLine(HDC dc) {
     ::FillRect(dc, &strip, ::GetSysColorBrush(COLOR_WINDOW));
     ::FrameRect(dc, &strip, ::GetSysColorBrush(COLOR_BTNSHADOW));
     std::wstring text;
-    if (g.mode == Mode::ClassicUo && !g.classicChat.open()) {
+    if (g.options.mode == Mode::ClassicUo && !g.classicChat.open()) {
         text = L"(chat closed: Enter opens it)";
         ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
     } else {
         const std::u16string& line = g.classicChat.line();
         text = L"Say: " +
-               (g.mode == Mode::ClassicUo
+               (g.options.mode == Mode::ClassicUo
                     ? std::wstring(reinterpret_cast<const wchar_t*>(line.data()), line.size())
                     : g.ownLine) +
                L"_";
@@ -421,7 +318,7 @@ void Paint(HWND window) {
         ::DrawTextW(dc, (L"> " + line).c_str(), -1, &row, DT_SINGLELINE | DT_NOPREFIX);
         y += 16;
     }
-    if (g.mode != Mode::Primary && g.mode != Mode::Fallback)
+    if (g.options.mode != Mode::Primary && g.options.mode != Mode::Fallback)
         PaintOwnChatLine(dc);
     ::SelectObject(dc, oldFont);
     ::EndPaint(window, &paint);
@@ -433,7 +330,7 @@ LRESULT CALLBACK ChatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         RunReadyActions();
         return 0;
     }
-    if (g.workerPaste) {
+    if (g.options.workerPaste) {
         // Ctrl+V from the key itself: Wine may leave a stale Alt in this thread's key state
         // (an Alt released over another window), which would turn the character into nothing.
         if (message == WM_KEYDOWN && wParam == 'V' && ::GetKeyState(VK_CONTROL) < 0) {
@@ -445,7 +342,7 @@ LRESULT CALLBACK ChatProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     } else if (message == WM_PASTE) {
         // The control pastes by itself, reading the clipboard on this thread; the log
         // records what it read.
-        Log("paste " + Utf8(ReadClipboardText()));
+        g.log.Write("paste " + Utf8(ReadClipboardText()));
     }
     if (message == WM_CHAR && (wParam == L'\r' || wParam == L'\n'))
         return 0; // no beep for Enter
@@ -474,7 +371,7 @@ bool ClassicUoInput(UINT message, WPARAM wParam) {
         if (said)
             Receive(WideOf(*said));
         if (g.classicChat.open() != wasOpen)
-            Log(g.classicChat.open() ? "chat opened" : "chat closed");
+            g.log.Write(g.classicChat.open() ? "chat opened" : "chat closed");
         RedrawOwnChatLine();
         return true;
     }
@@ -483,7 +380,7 @@ bool ClassicUoInput(UINT message, WPARAM wParam) {
         // thread (SDL_GetClipboardText on the main thread).
         if (g.classicChat.open()) {
             const std::wstring text = ReadClipboardText();
-            Log("paste " + Utf8(text));
+            g.log.Write("paste " + Utf8(text));
             g.classicChat.Type(U16Of(text));
             RedrawOwnChatLine();
         }
@@ -506,7 +403,7 @@ bool OwnLineInput(UINT message, WPARAM wParam) {
         return IsKeyMessage(message);
     if (wParam == 0x16) {
         const std::wstring text = ReadClipboardText();
-        Log("paste " + Utf8(text));
+        g.log.Write("paste " + Utf8(text));
         g.ownLine += text;
     } else if (wParam == L'\r') {
         const std::wstring line = g.ownLine;
@@ -525,13 +422,13 @@ bool OwnLineInput(UINT message, WPARAM wParam) {
 
 LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool isChatHolder = (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
-    if (window == g.top && g.mode == Mode::ClassicUo && ClassicUoInput(message, wParam))
+    if (window == g.top && g.options.mode == Mode::ClassicUo && ClassicUoInput(message, wParam))
         return 0;
-    if (window == g.top && (g.mode == Mode::Orion || g.mode == Mode::Decoy) &&
+    if (window == g.top && (g.options.mode == Mode::Orion || g.options.mode == Mode::Decoy) &&
         OwnLineInput(message, wParam))
         return 0;
     if (IsKeyMessage(message)) {
-        if (g.fallback && message == WM_KEYDOWN && wParam == VK_RETURN)
+        if (g.options.mode == Mode::Fallback && message == WM_KEYDOWN && wParam == VK_RETURN)
             QueueClipboardAction(ChatAction::Kind::SubmitClipboard);
         return 0;
     }
@@ -539,14 +436,14 @@ LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETFOCUS:
         if (isChatHolder) {
             // As the game does: the chat holder hands the focus on to the chat line.
-            Log("focus");
+            g.log.Write("focus");
             ::SetFocus(g.chat);
             return 0;
         }
         break;
     case WM_ACTIVATE:
         if (!isChatHolder && LOWORD(wParam) != WA_INACTIVE)
-            Log("activated");
+            g.log.Write("activated");
         break;
     case kClipboardRead:
         ClipboardReadDone(static_cast<unsigned>(wParam), reinterpret_cast<std::wstring*>(lParam));
@@ -570,39 +467,8 @@ LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-const wchar_t* ClassName() {
-    switch (g.mode) {
-    case Mode::Fallback:
-        return kFallbackClass;
-    case Mode::ClassicUo:
-    case Mode::Decoy:
-        return kSdlClass;
-    case Mode::Orion:
-        return kOrionClass;
-    case Mode::Primary:
-        break;
-    }
-    return kPrimaryClass;
-}
-
-std::wstring Caption() {
-    switch (g.mode) {
-    case Mode::Fallback:
-        return L"UOSA - Practice Client (fallback)";
-    case Mode::ClassicUo:
-        return g.caption.empty() ? L"Sailor - ClassicUO - 1.0.0" : g.caption;
-    case Mode::Orion:
-        return L"Ultima Online - Sailor (Practice)";
-    case Mode::Decoy:
-        return L"Practice Decoy (another SDL program)";
-    case Mode::Primary:
-        break;
-    }
-    return L"Ultima Online - Practice Client";
-}
-
 void CreateWindows(HINSTANCE instance) {
-    const wchar_t* className = ClassName();
+    const wchar_t* className = ClassName(g.options.mode);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -617,21 +483,21 @@ void CreateWindows(HINSTANCE instance) {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     ::AdjustWindowRectEx(&frame, style, FALSE, 0);
     // The decoy sits over the client's window, so that it is in front of it.
-    const int left = g.mode == Mode::Decoy ? 140 : 40;
-    const int top = g.mode == Mode::Decoy ? 160 : 60;
-    g.top = ::CreateWindowExW(0, className, Caption().c_str(), style, left, top,
+    const int left = g.options.mode == Mode::Decoy ? 140 : 40;
+    const int top = g.options.mode == Mode::Decoy ? 160 : 60;
+    g.top = ::CreateWindowExW(0, className, Caption(g.options).c_str(), style, left, top,
                               frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                               instance, nullptr);
-    if (g.mode == Mode::ClassicUo) {
+    if (g.options.mode == Mode::ClassicUo) {
         // Never shown, above the main window in the Z-order: it must never get the keys.
-        g.hiddenTwin = ::CreateWindowExW(0, className, Caption().c_str(), style, 0, 0, 100, 100,
-                                         nullptr, nullptr, instance, nullptr);
+        g.hiddenTwin = ::CreateWindowExW(0, className, Caption(g.options).c_str(), style, 0, 0, 100,
+                                         100, nullptr, nullptr, instance, nullptr);
     }
-    if (g.mode == Mode::Primary) {
+    if (g.options.mode == Mode::Primary) {
         const int chatTop = kSeaHeight + 24 + 16 * kMaxShownLines;
         g.chatHolder =
-            ::CreateWindowExW(0, kPrimaryClass, L"", WS_CHILD | WS_VISIBLE, 0, chatTop, kSeaWidth,
-                              kChatHeight + 4, g.top, nullptr, instance, nullptr);
+            ::CreateWindowExW(0, ClassName(Mode::Primary), L"", WS_CHILD | WS_VISIBLE, 0, chatTop,
+                              kSeaWidth, kChatHeight + 4, g.top, nullptr, instance, nullptr);
         g.chat = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                    WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 2, 2, kSeaWidth - 4,
                                    kChatHeight, g.chatHolder, nullptr, instance, nullptr);
@@ -648,45 +514,21 @@ void CreateWindows(HINSTANCE instance) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    int argc = 0;
-    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    for (int i = 1; argv != nullptr && i < argc; ++i) {
-        const std::wstring argument = argv[i];
-        if (argument == L"--fallback")
-            g.mode = Mode::Fallback;
-        else if (argument == L"--classicuo")
-            g.mode = Mode::ClassicUo;
-        else if (argument == L"--orion")
-            g.mode = Mode::Orion;
-        else if (argument == L"--decoy")
-            g.mode = Mode::Decoy;
-        else if (argument == L"--enter-opens-chat")
-            g.enterOpensChat = true;
-        else if (argument == L"--chat-closed")
-            g.chatClosed = true;
-        else if (argument == L"--caption" && i + 1 < argc)
-            g.caption = argv[++i];
-        else if (argument == L"--worker-paste")
-            g.workerPaste = true;
-        else if (argument == L"--log" && i + 1 < argc)
-            g.log = _wfopen(argv[++i], L"ab");
-    }
-    ::LocalFree(argv);
-    g.fallback = g.mode == Mode::Fallback;
-    g.classicChat = practice::ClassicUoChat(g.enterOpensChat, g.chatClosed);
+    g.options = ParseCommandLine();
+    if (!g.options.logPath.empty())
+        g.log.Open(g.options.logPath);
+    g.classicChat = practice::ClassicUoChat(g.options.enterOpensChat, g.options.chatClosed);
 
     CreateWindows(instance);
-    if (g.workerPaste)
+    if (g.options.workerPaste)
         KeepClipboardViewFresh();
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Every key event the client receives, whichever of its windows has the focus.
         if (IsKeyMessage(message.message))
-            LogKey(message.message, message.wParam, message.lParam);
+            g.log.Key(message.message, message.wParam, message.lParam);
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
-    if (g.log != nullptr)
-        std::fclose(g.log);
     return 0;
 }
