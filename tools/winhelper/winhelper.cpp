@@ -23,16 +23,12 @@
 #include <string>
 #include <vector>
 
+#include "shared/utf8.h"
+
 namespace {
 
 std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
+    std::string out = shared::Utf8(text);
     // Keep one line per window.
     for (char& c : out)
         if (c == '\r' || c == '\n')
