@@ -37,7 +37,7 @@ void PressAndRelease(GameLinkPort& port, std::uint8_t virtualKey) {
     TypeKey(port, virtualKey, kKeyEventKeyUp);
 }
 
-void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child) {
+void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child, RaisePanel raisePanel) {
     port.BringToTop(top);
     // The child carries the chat line; without one the message simply reaches no window.
     port.PostSetFocus(child);
@@ -48,7 +48,8 @@ void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child) {
     PressAndRelease(port, kVkReturn);
     port.Sleep(kPrimaryPauseMs);
     PressAndRelease(port, kVkReturn);
-    port.BringToTop(port.FindTopLevel(kPanelClass));
+    if (raisePanel == RaisePanel::Yes)
+        port.BringToTop(port.FindTopLevel(kPanelClass));
 }
 
 void PasteIntoFallback(GameLinkPort& port) {
@@ -85,11 +86,11 @@ void PutOnClipboard(GameLinkPort& port, std::u16string_view text) {
     block.release();                                              // the clipboard owns it now
 }
 
-void PasteIntoGameClient(GameLinkPort& port) {
+void PasteIntoGameClient(GameLinkPort& port, RaisePanel raisePanel) {
     LinkWindow top = port.FindTopLevel(kPrimaryClientClass);
     LinkWindow child = port.FindChild(top, kPrimaryClientClass);
     if (top != nullptr || child != nullptr)
-        PasteIntoPrimary(port, top, child);
+        PasteIntoPrimary(port, top, child, raisePanel);
     else
         PasteIntoFallback(port);
 }

@@ -28,8 +28,13 @@ inline constexpr std::u16string_view kResourceError = u"システム リソー�
 // path.
 void PutOnClipboard(GameLinkPort& port, std::u16string_view text);
 
+// Whether a primary delivery ends by raising the panel again. A delivery started by a hotkey
+// leaves the game in front: the panel stays visible on top anyway, and the player's next key
+// belongs to the game.
+enum class RaisePanel { Yes, No };
+
 // Finds the game client (primary, else fallback), raises it and types the paste and Enter
 // keys. Failures on the client side are not reported.
-void PasteIntoGameClient(GameLinkPort& port);
+void PasteIntoGameClient(GameLinkPort& port, RaisePanel raisePanel = RaisePanel::Yes);
 
 } // namespace quarnel
