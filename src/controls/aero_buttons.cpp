@@ -374,8 +374,11 @@ LRESULT TAeroButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_LBUTTONDBLCLK:
-        // Every click of a fast series is a fresh press: no double-click handling at all.
-        return ::SendMessageW(hwnd(), WM_LBUTTONDOWN, wParam, lParam);
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        // Every click of a fast series is a fresh press, whatever the mouse button: no
+        // double-click handling at all.
+        return ::SendMessageW(hwnd(), toolkit::SingleClickOf(message), wParam, lParam);
     case WM_THEMECHANGED:
         theme_.reset();
         break;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "link/modifier_release.h"
+#include "link/win32_port.h"
 
 namespace quarnel {
 namespace {
@@ -20,17 +21,11 @@ public:
         ::keybd_event(stroke.virtualKey, scanCode, flags, 0);
     }
 
-    // Sent messages are answered while waiting (another program reading the clipboard that
-    // this program owns asks this thread); posted ones wait for the message loop.
-    void Wait(std::uint32_t milliseconds) override {
-        const ULONGLONG end = ::GetTickCount64() + milliseconds;
-        for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE,
-                                          0);
-            MSG message;
-            ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
-    }
+    // As a delivery's pauses: what other programs send this thread is answered meanwhile.
+    void Wait(std::uint32_t milliseconds) override { pauses_.Sleep(milliseconds); }
+
+private:
+    Win32GameLinkPort pauses_{nullptr};
 };
 
 } // namespace

@@ -2,9 +2,11 @@
 
 #include "toolkit/system_error.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "link/win_search.h"
+#include "toolkit/win_handles.h"
 #include "toolkit/wide.h"
 
 namespace quarnel {
@@ -42,6 +44,26 @@ std::u16string Win32GameLinkPort::Caption(LinkWindow window) {
     return GetWindowCaptionText(ToHwnd(window));
 }
 
+std::u16string Win32GameLinkPort::ClassName(LinkWindow window) {
+    return GetWindowClassText(ToHwnd(window));
+}
+
+std::u16string Win32GameLinkPort::ProcessImagePath(LinkWindow window) {
+    DWORD processId = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(window), &processId) == 0)
+        return {};
+    // The limited right is granted for processes of other users and of higher integrity too.
+    const toolkit::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process)
+        return {};
+    std::wstring path(32768, L'\0'); // the longest path the platform has
+    DWORD length = static_cast<DWORD>(path.size());
+    if (!::QueryFullProcessImageNameW(process.get(), 0, path.data(), &length))
+        return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(path.data()), length);
+}
+
 void Win32GameLinkPort::BringToTop(LinkWindow window) {
     ::BringWindowToTop(ToHwnd(window));
 }
@@ -59,8 +81,29 @@ void Win32GameLinkPort::KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
     ::keybd_event(virtualKey, scanCode, flags, 0);
 }
 
+// The pause keeps answering messages that other threads and programs send to this thread.
+// Under Wine a client's OpenClipboard first asks the clipboard's owner (our application
+// window) to answer; a client that reads the clipboard on its window thread, as every real
+// one does, would stall until the pause is over and then read its Enter keys after the panel
+// has raised itself. Only sent messages are taken: input, posted messages and timers wait
+// for the message loop, so no second delivery can start inside this one.
 void Win32GameLinkPort::Sleep(std::uint32_t milliseconds) {
-    ::Sleep(milliseconds);
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0)
+            return;
+        const DWORD woke = ::MsgWaitForMultipleObjectsEx(
+            0, nullptr, static_cast<DWORD>(left.count()), QS_SENDMESSAGE, 0);
+        if (woke == WAIT_OBJECT_0) {
+            MSG message;
+            ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        } else if (woke == WAIT_FAILED) {
+            ::Sleep(static_cast<DWORD>(left.count())); // the pause still lasts its full length
+            return;
+        }
+    }
 }
 
 bool Win32GameLinkPort::OpenClipboard() {

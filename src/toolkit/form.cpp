@@ -150,6 +150,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
         RouteMouseDown(message, lParam, onMouseDown, onDblClick);
         return 0;
     case WM_SYSCOMMAND:

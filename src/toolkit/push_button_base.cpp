@@ -80,7 +80,9 @@ LRESULT PushButtonBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
         // The platform presses the button first; the event runs while it shows pressed.
         const LRESULT result = DefaultHandling(message, wParam, lParam);
         RaiseMouseDown(PressedButton(message), lParam);

@@ -43,21 +43,49 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
 
 } // namespace
 
+bool IsMouseDown(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
 MouseButton PressedButton(UINT message) {
     switch (message) {
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         return MouseButton::Right;
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
         return MouseButton::Middle;
     default:
         return MouseButton::Left;
     }
 }
 
+UINT SingleClickOf(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDBLCLK:
+        return WM_LBUTTONDOWN;
+    case WM_RBUTTONDBLCLK:
+        return WM_RBUTTONDOWN;
+    case WM_MBUTTONDBLCLK:
+        return WM_MBUTTONDOWN;
+    default:
+        return message;
+    }
+}
+
 bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMouseDown,
                     const std::function<void()>& onDblClick) {
-    if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN &&
-        message != WM_LBUTTONDBLCLK)
+    if (!IsMouseDown(message))
         return false;
     if (message == WM_LBUTTONDBLCLK && onDblClick)
         Guarded([&] { onDblClick(); });

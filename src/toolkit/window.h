@@ -15,11 +15,16 @@ enum class MouseButton { Left, Right, Middle };
 
 using MouseDownHandler = std::function<void(MouseButton, int x, int y)>;
 
+// A button-down or double-click message of any mouse button.
+bool IsMouseDown(UINT message);
 // The mouse button that a button-down or double-click message reports.
 MouseButton PressedButton(UINT message);
+// The button-down message of the mouse button that a double-click message reports.
+UINT SingleClickOf(UINT message);
 
-// Routes a press or a left double click to event handlers (each guarded). A double click is
-// a double-click event followed by a fresh press. Returns false for any other message.
+// Routes a press or a double click to event handlers (each guarded). A left double click is
+// a double-click event followed by a fresh press; the second click of another button's pair
+// is a fresh press. Returns false for any other message.
 bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMouseDown,
                     const std::function<void()>& onDblClick);
 

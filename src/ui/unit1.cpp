@@ -18,6 +18,8 @@ using toolkit::AsWide;
 using toolkit::MouseButton;
 
 constexpr COLORREF kPureBlue = RGB(0, 0, 255);
+// The status line's ink while the last delivery found no game client to type into.
+constexpr COLORREF kNoClientGrey = RGB(128, 128, 128);
 constexpr int kFirstControlId = 100;
 
 std::wstring Wide(std::u16string_view text) {
@@ -346,9 +348,12 @@ void TForm1::ComSendMessage(std::u16string sTxt, RaisePanel raisePanel) {
     FindUOandPase(raisePanel);
 }
 
+// A quiet sign instead of a message: the status line turns grey while no client was
+// reached, and blue again with the next delivery that reaches one.
 void TForm1::FindUOandPase(RaisePanel raisePanel) {
     Win32GameLinkPort port(toolkit::Application::Instance().hwnd());
-    PasteIntoGameClient(port, raisePanel);
+    const GameClient reached = PasteIntoGameClient(port, raisePanel);
+    lblMes.SetColor(reached == GameClient::None ? kNoClientGrey : kPureBlue);
 }
 
 } // namespace quarnel

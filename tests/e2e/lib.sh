@@ -41,7 +41,7 @@ wait_until() {
 
 # Starts the panel in the background; sets PANEL_PID and waits for its window.
 start_panel() {
-    wine "$PANEL_EXE" >/dev/null 2>&1 &
+    wine "$PANEL_EXE" >>"$E2E_DIR/panel.err" 2>&1 &
     PANEL_PID=$!
     E2E_PIDS+=("$PANEL_PID")
     helper wait TForm1 20000 >/dev/null || fail_now "the panel did not appear"
@@ -89,13 +89,23 @@ check() {
     fi
 }
 
+# What Wine said about the panel (a crash report, for one) and what the practice client
+# received, shown after a failure.
+show_diagnostics() {
+    [ -s "$E2E_DIR/panel.err" ] && sed 's/^/  panel: /' "$E2E_DIR/panel.err" | tail -n 40
+    [ -s "$E2E_DIR/practice.log" ] && sed 's/^/  client: /' "$E2E_DIR/practice.log" | tail -n 80
+    return 0
+}
+
 fail_now() {
     echo "FAILED: $*"
+    show_diagnostics
     exit 1
 }
 
 # Prints the closing line and exits with the result.
 finish() {
+    ((E2E_FAILURES == 0)) || show_diagnostics
     echo "$E2E_PASSES passed, $E2E_FAILURES failed"
     ((E2E_FAILURES == 0))
 }

@@ -13,25 +13,57 @@ declare -A PANEL_ID=(
 )
 
 # Starts the practice client (extra arguments such as --fallback) with its log and waits
-# for its window.
+# for its window. PRACTICE_MODE_ARGS (from CTest) adds the arguments of the client's mode.
 start_practice() {
     : >"$PRACTICE_LOG"
     local class="Ultima Online"
     [[ " $* " == *" --fallback "* ]] && class=UOWIN
-    wine "$PRACTICE_EXE" "$@" --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
+    [[ " $* " == *" --classicuo "* ]] && class=SDL_app
+    [[ " $* " == *" --orion "* ]] && class="Orion UO Client"
+    # shellcheck disable=SC2086 # the mode's arguments are words
+    wine "$PRACTICE_EXE" "$@" ${PRACTICE_MODE_ARGS:-} --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
     PRACTICE_PID=$!
     E2E_PIDS+=("$PRACTICE_PID")
     helper wait "$class" 20000 >/dev/null || fail_now "the practice client did not appear"
 }
 
+# Ends the practice client started last and waits until its process is gone.
+stop_practice() {
+    kill "$PRACTICE_PID" 2>/dev/null || true
+    wait "$PRACTICE_PID" 2>/dev/null || true
+}
+
+# The decoy: another program's SDL window, in front of the others, with a log of its own.
+DECOY_LOG="$E2E_DIR/decoy.log"
+start_decoy() {
+    : >"$DECOY_LOG"
+    wine "$PRACTICE_EXE" --decoy --log "Z:${DECOY_LOG//\//\\}" >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    wait_until 20 bash -c "wine '$WINHELPER_EXE' top SDL_app 2>/dev/null | grep -q 'Practice Decoy'" ||
+        fail_now "the decoy did not appear"
+}
+
+# Whether the status line's ink is "blue" or "grey", from the screen.
+status_ink() {
+    local x y w h
+    read -r x y w h < <(helper children TForm1 | awk '$2=="TLabel" { print $3, $4, $5, $6; exit }')
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- 2>/dev/null |
+        awk -F'[(),]' 'NR > 1 { r = $3 + 0; g = $4 + 0; b = $5 + 0
+            if (b > r + 16) blue++; else if (r == g && g == b && r < 200) grey++ }
+            END { print (blue > 0 ? "blue" : grey > 0 ? "grey" : "none") }'
+}
+
+status_ink_is() { [[ $(status_ink) == "$1" ]]; }
+
 # Presses a command button by name with mouse button 1 (left), 2 (middle) or 3 (right).
 press() { click_child "${PANEL_ID[$1]}" "${2:-1}"; }
 
-# Double-clicks a command button with the left mouse button.
+# Double-clicks a command button with mouse button 1, 2 or 3 (default left), the second click
+# DELAY ms after the first (default 80).
 double_press() {
     local x y w h
     read -r x y w h < <(child_rect "${PANEL_ID[$1]}") || fail_now "no child $1"
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay 80 1
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.05 click --repeat 2 --delay "${3:-80}" "${2:-1}"
 }
 
 # The lines the practice client received, one per line.
@@ -45,7 +77,14 @@ last_received() { received | tail -n "$1" | paste -sd'|'; }
 # The text column of a "winhelper children" line.
 text_column() { awk "$1"' { s=$0; for (i = 0; i < 9; i++) sub(/^[^ ]+ /, "", s); gsub(/^"|"$/, "", s); print s; exit }'; }
 # The status line's text (the first label of the panel).
-status_line() { helper children TForm1 | text_column '$2=="TLabel"'; }
+status_line() {
+    local children text
+    children=$(helper children TForm1)
+    text=$(text_column '$2=="TLabel"' <<<"$children")
+    # An empty status line is worth seeing whole: which windows winhelper saw, and how.
+    [[ -n $text ]] || sed 's/^/  children: /' <<<"$children" >&2
+    printf '%s\n' "$text"
+}
 # The heading selector's index.
 heading_index() { helper children TForm1 | awk -v id="${PANEL_ID[cb1]}" '$1==id { print $9; exit }'; }
 # The caption of a button (line breaks shown as "||").
@@ -55,9 +94,11 @@ equals() { [[ "$1" == "$2" ]] || { echo "  expected [$2], got [$1]"; return 1; }
 
 # Holds or releases a modifier key and waits until the key state shows it. The X focus
 # decides which Wine process reads the key, and after a delivery it still lies on the
-# client's X window, so Ctrl and Shift go to the panel's X window first. Alt does not: a
-# lone Alt released over the panel opens its system-menu mode. A delivery types its own Ctrl
-# release, so a held Ctrl lasts for one press only.
+# client's X window, so the key goes to the panel's X window first, as a player's hand on
+# the panel gives it. A key pressed while the client has the X focus and released over the
+# panel stays down in the client's thread under Wine, and a held Alt then turns its next
+# Ctrl+V into nothing. A delivery types its own Ctrl release, so a held Ctrl lasts for one
+# press only.
 declare -A MODIFIER_VK=([ctrl]=11 [alt]=12 [shift]=10)
 focus_panel_x() {
     local xid
@@ -65,7 +106,7 @@ focus_panel_x() {
     [[ -n $xid ]] && xdotool windowfocus "$xid" 2>/dev/null || true
 }
 key_down() {
-    [[ $1 == alt ]] || focus_panel_x
+    focus_panel_x
     xdotool keydown "$1"
     wait_until 5 helper held "${MODIFIER_VK[$1]}" || fail_now "$1 not held"
 }

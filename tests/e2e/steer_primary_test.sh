@@ -61,8 +61,19 @@ helper combo TForm1 1 >/dev/null
 wait_until 5 bash -c "[[ \$(wine '$WINHELPER_EXE' children TForm1 2>/dev/null | awk '\$1==${PANEL_ID[cb1]} {print \$9}') == 1 ]]"
 press Btn_02 1
 expect_after "under heading 1 the upper-right button is Forward" "Forward"
-double_press Btn_R9
-expect_after "a double click sends twice" "Turn Right|Turn Right"
+# Each mouse button, and the second click landing during the first delivery's pauses (80 and
+# 150 ms) or just after it (260 ms): every click is a press.
+want_heading=1
+for case in "1 80" "3 150" "2 260"; do
+    read -r mouse delay <<<"$case"
+    double_press Btn_R9 "$mouse" "$delay"
+    expect_after "a double click with mouse button $mouse (${delay} ms) sends twice" \
+        "Turn Right|Turn Right"
+    want_heading=$((want_heading % 4 + 1))
+    want_heading=$((want_heading % 4 + 1))
+    check "the double click with mouse button $mouse turned the heading twice" \
+        equals "$(heading_index)" "$want_heading"
+done
 check "two right turns from heading 1 give heading 3" equals "$(heading_index)" "3"
 check "the bow marker moved to the lower-left button" equals "$(caption_of Btn_06)" "◆"
 press Btn_L9 1

@@ -217,7 +217,19 @@ void Click(DWORD flags) {
     ::SendInput(1, &input, sizeof(input));
 }
 
-TEST(AeroButton, RealDoubleClickGivesTwoLeftMouseDowns) {
+// Every click of a fast series is a press, whatever the mouse button: the platform reports
+// the second click of a pair as a double click, and the button turns it into a button-down.
+struct FastPair {
+    const char* name;
+    DWORD downFlag, upFlag;
+    UINT downMessage, doubleMessage;
+    MouseButton button;
+};
+
+class AeroButtonFastPair : public ::testing::TestWithParam<FastPair> {};
+
+TEST_P(AeroButtonFastPair, RealDoubleClickGivesTwoMouseDowns) {
+    const FastPair pair = GetParam();
     AeroAnswers answers(true);
     ButtonHost host;
     std::vector<MouseButton> downs;
@@ -228,16 +240,26 @@ TEST(AeroButton, RealDoubleClickGivesTwoLeftMouseDowns) {
     ::SetCursorPos(over.x, over.y);
     ASSERT_TRUE(WaitFor([&] { return host.button().Hot(); }));
     MessageLog log;
-    Click(MOUSEEVENTF_LEFTDOWN);
-    Click(MOUSEEVENTF_LEFTUP);
-    Click(MOUSEEVENTF_LEFTDOWN);
-    Click(MOUSEEVENTF_LEFTUP);
+    Click(pair.downFlag);
+    Click(pair.upFlag);
+    Click(pair.downFlag);
+    Click(pair.upFlag);
     EXPECT_TRUE(WaitFor([&] { return downs.size() >= 2; }));
-    EXPECT_EQ(downs, (std::vector<MouseButton>{MouseButton::Left, MouseButton::Left}));
-    // The platform did see a double click, and it became a second button-down.
-    EXPECT_EQ(log.Count(host.button().hwnd(), WM_LBUTTONDBLCLK), 1);
-    EXPECT_EQ(log.Count(host.button().hwnd(), WM_LBUTTONDOWN), 2);
+    EXPECT_EQ(downs, (std::vector<MouseButton>{pair.button, pair.button}));
+    EXPECT_EQ(log.Count(host.button().hwnd(), pair.doubleMessage), 1)
+        << "the platform saw a double click";
+    EXPECT_EQ(log.Count(host.button().hwnd(), pair.downMessage), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EachMouseButton, AeroButtonFastPair,
+    ::testing::Values(FastPair{"Left", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, WM_LBUTTONDOWN,
+                               WM_LBUTTONDBLCLK, MouseButton::Left},
+                      FastPair{"Right", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, WM_RBUTTONDOWN,
+                               WM_RBUTTONDBLCLK, MouseButton::Right},
+                      FastPair{"Middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP,
+                               WM_MBUTTONDOWN, WM_MBUTTONDBLCLK, MouseButton::Middle}),
+    [](const ::testing::TestParamInfo<FastPair>& info) { return std::string(info.param.name); });
 
 TEST(AeroButton, ClassicLookNeverTracksHot) {
     AeroAnswers answers(false);

@@ -2,6 +2,7 @@
 //   winhelper top CLASS            one line per top-level window of CLASS:
 //                                  hwnd x y w h visible iconic foreground "text"
 //   winhelper wait CLASS MS        waits (50 ms polls) until a visible CLASS window exists
+//                                  (hidden ones of the class are passed over)
 //   winhelper gone CLASS MS        waits until no window of CLASS exists
 //   winhelper client CLASS         client area of the first CLASS window in screen pixels: x y w h
 //   winhelper children CLASS       one line per child: id class x y w h style checked sel "text"
@@ -82,10 +83,19 @@ int Top(const std::wstring& className) {
     return all.empty() ? 1 : 0;
 }
 
+// Any top-level window of the class that is visible (a program may keep hidden ones too).
+bool VisibleOfClassExists(const std::wstring& className) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, className.c_str(), nullptr);
+         window != nullptr; window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr))
+        if (::IsWindowVisible(window))
+            return true;
+    return false;
+}
+
 int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
-        HWND window = ::FindWindowW(className.c_str(), nullptr);
-        if (untilGone ? window == nullptr : (window != nullptr && ::IsWindowVisible(window)))
+        if (untilGone ? ::FindWindowW(className.c_str(), nullptr) == nullptr
+                      : VisibleOfClassExists(className))
             return 0;
         ::Sleep(50);
     }
