@@ -49,12 +49,13 @@ void TypePasteAndTwoEnters(GameLinkPort& port) {
     PressAndRelease(port, kVkReturn);
 }
 
-void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child) {
+void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child, RaisePanel raisePanel) {
     port.BringToTop(top);
     // The child carries the chat line; without one the message simply reaches no window.
     port.PostSetFocus(child);
     TypePasteAndTwoEnters(port);
-    port.BringToTop(port.FindTopLevel(kPanelClass));
+    if (raisePanel == RaisePanel::Yes)
+        port.BringToTop(port.FindTopLevel(kPanelClass));
 }
 
 // ClassicUO's chat line may be closed (with "Enter opens the chat" on) and pastes only while
@@ -170,11 +171,11 @@ bool IsClassicUoImage(std::u16string_view imagePath) {
     return EqualsIgnoringAsciiCase(name, kClassicUoImage);
 }
 
-GameClient PasteIntoGameClient(GameLinkPort& port) {
+GameClient PasteIntoGameClient(GameLinkPort& port, RaisePanel raisePanel) {
     LinkWindow top = port.FindTopLevel(kPrimaryClientClass);
     LinkWindow child = port.FindChild(top, kPrimaryClientClass);
     if (top != nullptr || child != nullptr) {
-        PasteIntoPrimary(port, top, child);
+        PasteIntoPrimary(port, top, child, raisePanel);
         return GameClient::Primary;
     }
     return PasteIntoOtherClients(port);

@@ -47,10 +47,15 @@ bool IsClassicUoCaption(std::u16string_view caption);
 // file names.
 bool IsClassicUoImage(std::u16string_view imagePath);
 
+// Whether a classic-client delivery ends by raising the panel again. A delivery started by a
+// hotkey leaves the game in front: the panel stays visible on top anyway, and the player's
+// next key belongs to the game.
+enum class RaisePanel { Yes, No };
+
 // Finds the game client and types the keys that make it say the clipboard's text: the
 // classic client ("Ultima Online"), else the "UOSA " client, else the top-most ClassicUO or
 // Orion window. Answers the client that got the keys, None when no key was typed. Failures
 // on the client side are not reported.
-GameClient PasteIntoGameClient(GameLinkPort& port);
+GameClient PasteIntoGameClient(GameLinkPort& port, RaisePanel raisePanel = RaisePanel::Yes);
 
 } // namespace quarnel

@@ -183,6 +183,31 @@ TEST(Delivery, PrimaryClientWithChild) {
     EXPECT_EQ(port.calls, expected);
 }
 
+TEST(Delivery, HotkeyDeliveryLeavesTheClientInFront) {
+    RecordingPort port;
+    port.topByClass = {{u"Ultima Online", 10}, {u"TForm1", 99}};
+    port.childByClass = {{{10, u"Ultima Online"}, 11}};
+    quarnel::PasteIntoGameClient(port, quarnel::RaisePanel::No);
+    const Calls expected =
+        Concat({{"FindWindow Ultima Online -> 10", "FindChild 10 Ultima Online -> 11", "Raise 10",
+                 "PostSetFocus 11"},
+                kPrimaryKeys});
+    EXPECT_EQ(port.calls, expected);
+}
+
+TEST(Delivery, FallbackDeliveryIsTheSameWithoutRaisingThePanel) {
+    RecordingPort withRaise;
+    RecordingPort without;
+    for (RecordingPort* port : {&withRaise, &without}) {
+        port->topByClass = {{u"UOWIN", 30}, {u"TForm1", 99}};
+        port->visibleUnowned = {{21, u"UOSA client"}};
+    }
+    quarnel::PasteIntoGameClient(withRaise, quarnel::RaisePanel::Yes);
+    quarnel::PasteIntoGameClient(without, quarnel::RaisePanel::No);
+    EXPECT_EQ(without.calls, withRaise.calls);
+    EXPECT_EQ(without.calls.back(), "Key 0d 00 up");
+}
+
 TEST(Delivery, PrimaryClientWithoutChildStillTypes) {
     RecordingPort port;
     port.topByClass = {{u"Ultima Online", 10}, {u"TForm1", 99}};

@@ -15,6 +15,10 @@
 //   winhelper clip -               prints the clipboard's Unicode text
 //   winhelper held VK              exit code 0 when GetAsyncKeyState reports VK (hex) held
 //   winhelper workarea -           the work area (SPI_GETWORKAREA): x y w h
+//   winhelper activate CLASS       makes the first CLASS window the foreground window
+//   winhelper foreground -         the class name of the foreground window
+//   winhelper holdhotkey MODS VK MS  registers the hotkey (RegisterHotKey flags, hex key) for
+//                                  this process, prints "held", keeps it MS ms
 // Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
 #include <windows.h>
 
@@ -200,6 +204,39 @@ int WorkArea() {
     return 0;
 }
 
+int Activate(const std::wstring& className) {
+    HWND window = First(className);
+    if (window == nullptr)
+        return 1;
+    ::BringWindowToTop(window);
+    ::SetForegroundWindow(window);
+    return 0;
+}
+
+int Foreground() {
+    HWND window = ::GetForegroundWindow();
+    if (window == nullptr)
+        return 1;
+    std::printf("%s\n", Utf8(ClassOf(window)).c_str());
+    return 0;
+}
+
+int HoldHotKey(UINT modifiers, UINT virtualKey, int milliseconds) {
+    if (!::RegisterHotKey(nullptr, 1, modifiers, virtualKey))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
+    }
+    ::UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -238,6 +275,13 @@ int wmain(int argc, wchar_t** argv) {
         result = PrintClipboard();
     else if (command == L"workarea")
         result = WorkArea();
+    else if (command == L"activate")
+        result = Activate(target);
+    else if (command == L"foreground")
+        result = Foreground();
+    else if (command == L"holdhotkey" && argc >= 5)
+        result = HoldHotKey(static_cast<UINT>(wcstoul(argv[2], nullptr, 16)),
+                            static_cast<UINT>(wcstoul(argv[3], nullptr, 16)), _wtoi(argv[4]));
     std::fflush(stdout);
     return result;
 }
