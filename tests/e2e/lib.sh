@@ -61,12 +61,20 @@ close_panel() {
 # Screen rectangle of the child with control id ID (or of the label whose text is ID's
 # second form "label:TEXT"): prints "x y w h".
 child_rect() {
-    local key=$1
+    local key=$1 children status=0 rect
+    children=$(helper children TForm1) || status=$?
     if [[ $key == label:* ]]; then
-        helper children TForm1 | awk -v t="\"${key#label:}\"" '$2=="TLabel" && substr($0, index($0, "\"")) == t { print $3, $4, $5, $6; exit }'
+        rect=$(awk -v t="\"${key#label:}\"" '$2=="TLabel" && substr($0, index($0, "\"")) == t { print $3, $4, $5, $6; exit }' <<<"$children")
     else
-        helper children TForm1 | awk -v id="$key" '$1==id { print $3, $4, $5, $6; exit }'
+        rect=$(awk -v id="$key" '$1==id { print $3, $4, $5, $6; exit }' <<<"$children")
     fi
+    if [[ -z $rect ]]; then
+        # Worth seeing whole: what winhelper listed, and how it ended.
+        echo "  winhelper children (exit $status):" >&2
+        sed 's/^/    /' <<<"$children" >&2
+        return 1
+    fi
+    echo "$rect"
 }
 
 # Text of the child with control id ID ("|" for each line-break character).
