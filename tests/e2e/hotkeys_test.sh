@@ -12,15 +12,6 @@ restore_xkb() { setxkbmap -option "" ${xkb_options:+-option "$xkb_options"} 2>/d
 trap 'restore_xkb; e2e_cleanup' EXIT
 setxkbmap -option srvrkeys:none
 
-sent=0
-# Waits for the next line(s) the client receives and compares them.
-expect_after() {
-    local what=$1 want=$2 count
-    count=$(tr -cd '|' <<<"$want" | wc -c)
-    sent=$((sent + count + 1))
-    wait_received "$sent" || true
-    check "$what" equals "$(last_received $((count + 1)))" "$want"
-}
 game_in_front() { [[ $(helper foreground -) == "Ultima Online" ]]; }
 game_not_in_front() { ! game_in_front; }
 bring_game_forward() {

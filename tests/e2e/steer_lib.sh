@@ -71,6 +71,17 @@ received() { sed -n 's/^line //p' "$PRACTICE_LOG"; }
 received_count() { received | wc -l; }
 # Waits until the client has received at least N lines.
 wait_received() { wait_until "${2:-10}" bash -c "(( \$(sed -n 's/^line //p' '$PRACTICE_LOG' | wc -l) >= $1 ))"; }
+# One command at a time: after a press, waits for its line(s) ("a|b" for two) and compares
+# them with the last lines received. `sent` counts the lines expected so far.
+sent=0
+expect_after() {
+    local what=$1 want=$2 count
+    count=$(tr -cd '|' <<<"$want" | wc -c)
+    sent=$((sent + count + 1))
+    wait_received "$sent" || true
+    check "$what" equals "$(last_received $((count + 1)))" "$want"
+}
+
 # The last N received lines joined with "|".
 last_received() { received | tail -n "$1" | paste -sd'|'; }
 
