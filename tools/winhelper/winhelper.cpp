@@ -2,6 +2,7 @@
 //   winhelper top CLASS            one line per top-level window of CLASS:
 //                                  hwnd x y w h visible iconic foreground "text"
 //   winhelper wait CLASS MS        waits (50 ms polls) until a visible CLASS window exists
+//                                  (hidden ones of the class are passed over)
 //   winhelper gone CLASS MS        waits until no window of CLASS exists
 //   winhelper client CLASS         client area of the first CLASS window in screen pixels: x y w h
 //   winhelper children CLASS       one line per child: id class x y w h style checked sel "text"
@@ -34,6 +35,10 @@
 //                                  ROUNDS times: holds the clipboard open, presses child ID,
 //                                  waits for the message box TITLE, closes it, lets go of the
 //                                  clipboard; prints "rounds R boxes B" and the first box text
+//   winhelper activate CLASS       makes the first CLASS window the foreground window
+//   winhelper foreground -         the class name of the foreground window
+//   winhelper holdhotkey MODS VK MS  registers the hotkey (RegisterHotKey flags, hex key) for
+//                                  this process, prints "held", keeps it MS ms
 // Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
 #include <windows.h>
 
@@ -46,16 +51,12 @@
 #include <string>
 #include <vector>
 
+#include "shared/utf8.h"
+
 namespace {
 
 std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
+    std::string out = shared::Utf8(text);
     // Keep one line per window.
     for (char& c : out)
         if (c == '\r' || c == '\n')
@@ -102,10 +103,19 @@ int Top(const std::wstring& className) {
     return all.empty() ? 1 : 0;
 }
 
+// Any top-level window of the class that is visible (a program may keep hidden ones too).
+bool VisibleOfClassExists(const std::wstring& className) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, className.c_str(), nullptr);
+         window != nullptr; window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr))
+        if (::IsWindowVisible(window))
+            return true;
+    return false;
+}
+
 int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
-        HWND window = ::FindWindowW(className.c_str(), nullptr);
-        if (untilGone ? window == nullptr : (window != nullptr && ::IsWindowVisible(window)))
+        if (untilGone ? ::FindWindowW(className.c_str(), nullptr) == nullptr
+                      : VisibleOfClassExists(className))
             return 0;
         ::Sleep(50);
     }
@@ -502,6 +512,39 @@ int ClipboardBusy(const std::wstring& className, int id, int rounds, const std::
     return boxes == rounds ? 0 : 1;
 }
 
+int Activate(const std::wstring& className) {
+    HWND window = First(className);
+    if (window == nullptr)
+        return 1;
+    ::BringWindowToTop(window);
+    ::SetForegroundWindow(window);
+    return 0;
+}
+
+int Foreground() {
+    HWND window = ::GetForegroundWindow();
+    if (window == nullptr)
+        return 1;
+    std::printf("%s\n", Utf8(ClassOf(window)).c_str());
+    return 0;
+}
+
+int HoldHotKey(UINT modifiers, UINT virtualKey, int milliseconds) {
+    if (!::RegisterHotKey(nullptr, 1, modifiers, virtualKey))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
+    }
+    ::UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -553,6 +596,13 @@ int wmain(int argc, wchar_t** argv) {
         result = CloseAndKill(target, _wtoi64(argv[3]), static_cast<unsigned>(_wtoi(argv[4])));
     else if (command == L"clipbusy" && argc >= 6)
         result = ClipboardBusy(target, _wtoi(argv[3]), _wtoi(argv[4]), argv[5]);
+    else if (command == L"activate")
+        result = Activate(target);
+    else if (command == L"foreground")
+        result = Foreground();
+    else if (command == L"holdhotkey" && argc >= 5)
+        result = HoldHotKey(static_cast<UINT>(wcstoul(argv[2], nullptr, 16)),
+                            static_cast<UINT>(wcstoul(argv[3], nullptr, 16)), _wtoi(argv[4]));
     std::fflush(stdout);
     return result;
 }
