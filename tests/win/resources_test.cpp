@@ -98,19 +98,19 @@ TEST_F(ResourcesTest, IconHoldsTenSizesAt32Bits) {
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 72, 80, 96, 128, 256}));
 }
 
-// The 256 px image is a PNG (8-bit RGBA), as Windows Vista and later read it; the smaller ones
-// are uncompressed 32-bit bitmaps with their mask, which every reader takes. Each one must
-// become an icon of its size.
-TEST_F(ResourcesTest, IconImagesArePngAt256AndBitmapsBelow) {
+// The 128 and 256 px images are PNGs (8-bit RGBA), as Windows Vista and later read them; the
+// smaller ones are uncompressed 32-bit bitmaps with their mask, which every reader takes. Each
+// one must become an icon of its size.
+TEST_F(ResourcesTest, IconImagesArePngFrom128AndBitmapsBelow) {
     for (const IconEntry& entry : IconEntries(Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1)))) {
         SCOPED_TRACE(entry.size);
         const std::string image = Resource(RT_ICON, MAKEINTRESOURCEW(entry.id));
         ASSERT_GE(image.size(), 40u);
-        if (entry.size == 256) {
+        if (entry.size >= 128) {
             ASSERT_EQ(image.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
             ASSERT_EQ(image.compare(12, 4, "IHDR"), 0);
-            EXPECT_EQ(BigEndian32(image, 16), 256u);
-            EXPECT_EQ(BigEndian32(image, 20), 256u);
+            EXPECT_EQ(BigEndian32(image, 16), static_cast<std::uint32_t>(entry.size));
+            EXPECT_EQ(BigEndian32(image, 20), static_cast<std::uint32_t>(entry.size));
             EXPECT_EQ(image[24], 8) << "bit depth";
             EXPECT_EQ(image[25], 6) << "colour type RGBA";
         } else {
