@@ -147,6 +147,17 @@ compare_received() {
     echo "$got $lost $extra $order"
 }
 
+# For each received line that differs from the expected one, what the client logged from the
+# line before it to it: the key events of that delivery.
+show_mismatches() {
+    local k
+    for k in $(diff "$E2E_DIR/expected.txt" "$E2E_DIR/received.txt" | sed -n 's/^[0-9,]*c\([0-9]*\).*/\1/p'); do
+        echo "   command $k: expected \"$(sed -n "${k}p" "$E2E_DIR/expected.txt")\", the client logged:"
+        awk -v k="$k" '/^line / {n++} n == k - 1 && !/^line / || (n == k && /^line /) {print "     " $0}
+            n >= k && /^line / {exit}' "$PRACTICE_LOG"
+    done
+}
+
 soak_deliveries() {
     echo "== deliveries: $deliveries rounds"
     rm -f "$SETTINGS_FILE"
@@ -158,6 +169,7 @@ soak_deliveries() {
         echo "$line"
     done)
     read -r got lost extra order < <(compare_received "$deliveries")
+    show_mismatches
     # Objects at the start, once the first 1000 commands have made what they keep (a shorter
     # run: at the start), and at the end; the end must not be above the second.
     local gdi0 user0 gdiw userw gdi1 user1
@@ -167,8 +179,10 @@ soak_deliveries() {
     close_panel
     kill "$PRACTICE_PID" 2>/dev/null || true
     wait "$PRACTICE_PID" 2>/dev/null || true
-    row deliveries "$deliveries" "received $got, in order $order, extra $extra; GDI $gdi0/$gdiw/$gdi1, USER $user0/$userw/$user1" \
-        $((lost + extra + (gdi1 > gdiw ? 1 : 0) + (user1 > userw ? 1 : 0)))
+    # A line received in place of another counts once.
+    local wrong=$((lost > extra ? lost : extra))
+    row deliveries "$deliveries" "received $got, in order $order, wrong or missing $wrong; GDI $gdi0/$gdiw/$gdi1, USER $user0/$userw/$user1" \
+        $((wrong + (gdi1 > gdiw ? 1 : 0) + (user1 > userw ? 1 : 0)))
 }
 
 # --- A crowded desktop ----------------------------------------------------------------------
@@ -198,7 +212,7 @@ soak_crowd() {
     local down=1
     [[ $alive == yes ]] && down=0
     row crowd "$sends" "$crowd windows ($churn); found $got, in order $order; panel up $alive" \
-        $((lost + extra + down))
+        $(((lost > extra ? lost : extra) + down))
 }
 
 # --- The clipboard held by another program --------------------------------------------------
