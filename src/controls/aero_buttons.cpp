@@ -6,7 +6,7 @@
 #include "controls/aero_platform.h"
 #include "controls/button_face.h"
 #include "controls/visual_styles.h"
-#include "toolkit/unique_handle.h"
+#include "toolkit/scope_guard.h"
 
 namespace quarnel {
 namespace {
@@ -22,18 +22,6 @@ RECT ClientRect(HWND window) {
 RECT Shrunk(RECT rect, int by) {
     ::InflateRect(&rect, -by, -by);
     return rect;
-}
-
-// The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
-// a paint does not outlive it.
-struct UnbindCanvas {
-    void operator()(toolkit::Canvas* canvas) const noexcept { canvas->Unbind(); }
-};
-using CanvasBinding = toolkit::UniqueHandle<toolkit::Canvas*, UnbindCanvas>;
-
-CanvasBinding Bind(toolkit::Canvas& canvas, HDC dc) {
-    canvas.Bind(dc);
-    return CanvasBinding(&canvas);
 }
 
 } // namespace
@@ -180,7 +168,10 @@ unsigned TAeroButton::TextFlags() const {
 }
 
 void TAeroButton::DrawFace(HDC dc, const RECT& itemRect, UINT itemState) {
-    const CanvasBinding binding = Bind(*FCanvas, dc);
+    // The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
+    // a paint does not outlive it.
+    FCanvas->Bind(dc);
+    const toolkit::ScopeGuard unbind([this]() noexcept { FCanvas->Unbind(); });
     FCanvas->SetFont(Font());
     if (HTHEME theme = ActiveTheme())
         DrawThemedFace(theme, itemRect, itemState);

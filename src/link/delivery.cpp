@@ -3,15 +3,11 @@
 #include <string>
 
 #include "toolkit/error.h"
+#include "toolkit/scope_guard.h"
 #include "toolkit/unique_handle.h"
 
 namespace quarnel {
 namespace {
-
-struct CloseClipboardThrough {
-    void operator()(GameLinkPort* port) const noexcept { port->CloseClipboard(); }
-};
-using OpenClipboardScope = toolkit::UniqueHandle<GameLinkPort*, CloseClipboardThrough>;
 
 struct FreeBlockThrough {
     GameLinkPort* port = nullptr;
@@ -72,7 +68,7 @@ void PasteIntoFallback(GameLinkPort& port) {
 void PutOnClipboard(GameLinkPort& port, std::u16string_view text) {
     if (!port.OpenClipboard())
         throw toolkit::UserError(ClipboardOpenErrorText(port.LastErrorDescription()));
-    const OpenClipboardScope clipboard(&port);
+    const toolkit::ScopeGuard closeClipboard([&]() noexcept { port.CloseClipboard(); });
 
     std::u16string units(text);
     units.push_back(u'\0');

@@ -15,7 +15,7 @@ void Canvas::Bind(HDC dc) {
     savedDc_ = dc != nullptr ? ::SaveDC(dc) : 0;
 }
 
-void Canvas::Unbind() {
+void Canvas::Unbind() noexcept {
     if (dc_ == nullptr)
         return;
     fontSelection_.reset();

@@ -29,7 +29,7 @@ public:
     ~Canvas() { Unbind(); }
 
     void Bind(HDC dc);
-    void Unbind();
+    void Unbind() noexcept;
     HDC dc() const noexcept { return dc_; }
     bool bound() const noexcept { return dc_ != nullptr; }
 

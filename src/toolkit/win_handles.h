@@ -63,6 +63,8 @@ using UniqueWindowDc = UniqueHandle<HDC, ReleaseWindowDc>;
 using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+// CreateFileW and FindFirstFileW report failure as INVALID_HANDLE_VALUE, not null.
+using UniqueFile = UniqueHandle<HANDLE, CloseKernelHandle, -1>;
 using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
 using UniqueMappedView = UniqueHandle<void*, UnmapView>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
@@ -80,11 +82,6 @@ inline UniqueWindowDc GetWindowDc(HWND window) {
 
 inline UniqueSelection Select(HDC dc, HGDIOBJ object) {
     return UniqueSelection(::SelectObject(dc, object), SelectBack{dc});
-}
-
-// A file handle owner: CreateFileW's INVALID_HANDLE_VALUE becomes an empty owner.
-inline UniqueKernelHandle OwnFileHandle(HANDLE handle) {
-    return UniqueKernelHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
 // BeginPaint ... EndPaint. The paint record rides in the deleter: the update rectangle is
