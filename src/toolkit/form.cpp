@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "toolkit/application.h"
+#include "toolkit/error.h"
 #include "toolkit/push_button_base.h"
 
 namespace toolkit {
@@ -21,6 +22,8 @@ void Form::Create(const wchar_t* className, const std::wstring& caption, int cli
                   int clientHeight) {
     Application& application = Application::Instance();
     application.Initialize();
+    if (application.hwnd() == nullptr)
+        throw UserError(WindowCreationErrorText(Application::kClassName, ::GetLastError()));
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterOwnClass(className, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                      ::LoadIconW(instance, MAKEINTRESOURCEW(kMainIconId)));

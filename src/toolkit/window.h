@@ -28,6 +28,10 @@ UINT SingleClickOf(UINT message);
 bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMouseDown,
                     const std::function<void()>& onDblClick);
 
+// The error box's text for a window that could not be created: the class and the system's
+// description of `error`.
+std::u16string WindowCreationErrorText(const wchar_t* className, unsigned long error);
+
 struct CreateParams {
     DWORD exStyle = 0;
     const wchar_t* className = nullptr;
@@ -88,13 +92,17 @@ protected:
 
     static void RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH background,
                                  HICON icon);
+    // Create the window (ours, or a native control then subclassed). A window that cannot be
+    // created throws UserError with WindowCreationErrorText: the caller's handler ends there.
     void CreateOwn(const CreateParams& params);
     void CreateNative(const CreateParams& params);
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    HWND CreateFrom(const CreateParams& params, void* creationData);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT GuardedDispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void Attach(HWND window);
     void Detach();
 

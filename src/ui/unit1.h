@@ -43,6 +43,11 @@ public:
     void ComSendMessage(std::u16string sTxt);
     void FindUOandPase();
 
+private:
+    // Declared before the controls that use them, so that the controls are destroyed first.
+    toolkit::UniqueFont formFont_, font15_, font13_, font12_, font11_;
+
+public:
     // Controls, named as on the form.
     toolkit::Label lblMes;
     CommandButton Btn_L9, Btn_18, Btn_R9;
@@ -71,8 +76,6 @@ private:
 
     // Client size and frame offsets kept while borderless mode is on.
     BorderlessState borderless_;
-
-    toolkit::UniqueFont formFont_, font15_, font13_, font12_, font11_;
 };
 
 } // namespace quarnel
