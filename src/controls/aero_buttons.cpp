@@ -277,16 +277,15 @@ void TAeroButton::PaintBuffered(HDC requestDc) {
 
     if (CurrentAeroPlatform().CompositionOn()) {
         HDC bufferDc = nullptr;
-        const HPAINTBUFFER buffer =
-            ::BeginBufferedPaint(windowDc, &update, BPBF_TOPDOWNDIB, nullptr, &bufferDc);
-        if (buffer == nullptr) {
+        // Ending it copies the buffer, alpha channel as drawn, to the window.
+        const toolkit::UniqueBufferedPaint buffer =
+            toolkit::BeginBufferedPaintScope(windowDc, update, BPBF_TOPDOWNDIB, bufferDc);
+        if (!buffer) {
             paintDirectly();
             return;
         }
         ::SendMessageW(hwnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bufferDc), 0);
         ::SendMessageW(hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bufferDc), PRF_CLIENT);
-        // The alpha channel goes to the window as drawn.
-        ::EndBufferedPaint(buffer, TRUE);
         return;
     }
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "toolkit/application.h"
+#include "toolkit/win_handles.h"
 
 namespace toolkit {
 namespace {
@@ -37,22 +38,18 @@ void Label::Paint(HDC dc) {
     ::GetClientRect(hwnd(), &client);
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
     const std::wstring text = Text();
-    HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
+    const UniqueSelection font = font_ != nullptr ? Select(dc, font_) : UniqueSelection();
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, color_ == CLR_INVALID ? ::GetSysColor(COLOR_WINDOWTEXT) : color_);
     const UINT format = (align_ == Align::Center ? DT_CENTER : DT_LEFT) | DT_NOCLIP;
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
-    if (previousFont != nullptr)
-        ::SelectObject(dc, previousFont);
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC dc = ::BeginPaint(hwnd(), &paint);
-        Paint(dc);
-        ::EndPaint(hwnd(), &paint);
+        const UniquePaint paint = BeginPaintScope(hwnd());
+        Paint(paint.get());
         return 0;
     }
     case WM_PRINTCLIENT:

@@ -102,6 +102,33 @@ inline const RECT& UpdateRect(const UniquePaint& paint) {
     return paint.get_deleter().paint.rcPaint;
 }
 
+// BeginBufferedPaint ... EndBufferedPaint, which copies the buffer to the target DC as drawn.
+struct EndBufferedPaintCopying {
+    void operator()(HPAINTBUFFER buffer) const noexcept { ::EndBufferedPaint(buffer, TRUE); }
+};
+using UniqueBufferedPaint = UniqueHandle<HPAINTBUFFER, EndBufferedPaintCopying>;
+
+// An off-screen buffer for `area` of `target`; `bufferDc` receives the DC to draw into. Empty
+// when no buffer can be had.
+inline UniqueBufferedPaint BeginBufferedPaintScope(HDC target, const RECT& area,
+                                                   BP_BUFFERFORMAT format, HDC& bufferDc) {
+    bufferDc = nullptr;
+    return UniqueBufferedPaint(::BeginBufferedPaint(target, &area, format, nullptr, &bufferDc));
+}
+
+// SaveDC ... RestoreDC: everything selected into the DC and its text and background settings
+// come back as they were.
+struct RestoreSavedDc {
+    int saved = 0;
+    void operator()(HDC dc) const noexcept { ::RestoreDC(dc, saved); }
+};
+using UniqueSavedDc = UniqueHandle<HDC, RestoreSavedDc>;
+
+inline UniqueSavedDc SaveDcState(HDC dc) {
+    const int saved = dc != nullptr ? ::SaveDC(dc) : 0;
+    return UniqueSavedDc(saved != 0 ? dc : nullptr, RestoreSavedDc{saved});
+}
+
 // A 32-bit top-down DIB section; `bits` (optional) receives its pixels, row by row from the top.
 UniqueBitmap CreateTopDownDib(HDC dc, int width, int height, void** bits = nullptr);
 
