@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "link/game_link_port.h"
+#include "panel_identity.h"
 
 namespace quarnel {
 
 inline constexpr std::u16string_view kPrimaryClientClass = u"Ultima Online";
 inline constexpr std::u16string_view kFallbackMarker = u"UOSA ";
 inline constexpr std::u16string_view kFallbackTargetClass = u"UOWIN";
-inline constexpr std::u16string_view kPanelClass = u"TForm1";
+inline constexpr std::u16string_view kPanelClass = kPanelClassName;
 
 inline constexpr std::uint32_t kPrimaryPauseMs = 100;
 inline constexpr std::uint32_t kFallbackPauseMs = 300;

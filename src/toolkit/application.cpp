@@ -7,10 +7,6 @@
 #include "toolkit/wide.h"
 
 namespace toolkit {
-namespace {
-constexpr int kMainIconId = 1;
-} // namespace
-
 Application& Application::Instance() {
     static Application application;
     return application;

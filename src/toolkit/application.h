@@ -15,6 +15,8 @@ namespace toolkit {
 class Application {
 public:
     static constexpr wchar_t kClassName[] = L"TApplication";
+    // The icon of the application and its main window, in the exe's resources.
+    static constexpr int kMainIconId = 1;
 
     static Application& Instance();
 

@@ -16,16 +16,11 @@ void Label::Create(HWND parent, const std::wstring& caption, int x, int y, int w
                    Align align) {
     align_ = align;
     RegisterOwnClass(kLabelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr, nullptr);
-    CreateParams params;
-    params.className = kLabelClass;
-    params.text = caption;
-    params.style = WS_CHILD | WS_VISIBLE;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = parent;
-    CreateOwn(params);
+    CreateOwn({.className = kLabelClass,
+               .text = caption,
+               .style = WS_CHILD | WS_VISIBLE,
+               .bounds = {x, y, width, height},
+               .parent = parent});
 }
 
 void Label::SetColor(COLORREF color) {
@@ -46,6 +41,8 @@ void Label::Paint(HDC dc) {
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RouteMouseDown(message, lParam, onMouseDown, onDblClick))
+        return 0;
     switch (message) {
     case WM_PAINT: {
         const UniquePaint paint = BeginPaintScope(hwnd());
@@ -69,14 +66,6 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Invalidate();
         return result;
     }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        RouteMouseDown(message, lParam, onMouseDown, onDblClick);
-        return 0;
     default:
         break;
     }
@@ -102,18 +91,13 @@ void RadioGroup::Check(RadioButton& checked) {
 void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x, int y,
                          int width, int height, bool checked) {
     group_ = &group;
-    CreateParams params;
-    params.className = L"BUTTON";
-    params.text = caption;
     // Each radio checks itself and unchecks its group through RadioGroup, so the platform's
     // own group search (WS_GROUP boundaries) plays no part.
-    params.style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = parent;
-    CreateNative(params);
+    CreateNative({.className = L"BUTTON",
+                  .text = caption,
+                  .style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
+                  .bounds = {x, y, width, height},
+                  .parent = parent});
     group.Add(*this);
     if (checked)
         group.Check(*this);
@@ -137,16 +121,11 @@ bool RadioButton::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& 
 
 void CheckBox::Create(HWND parent, const std::wstring& caption, int x, int y, int width,
                       int height) {
-    CreateParams params;
-    params.className = L"BUTTON";
-    params.text = caption;
-    params.style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = parent;
-    CreateNative(params);
+    CreateNative({.className = L"BUTTON",
+                  .text = caption,
+                  .style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
+                  .bounds = {x, y, width, height},
+                  .parent = parent});
 }
 
 bool CheckBox::Checked() const {
@@ -174,16 +153,11 @@ bool CheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& res
 // --- Drop-down list --------------------------------------------------------------------
 
 void ComboBox::Create(HWND parent, int x, int y, int width, int height) {
-    CreateParams params;
-    params.className = L"COMBOBOX";
-    params.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
-    params.x = x;
-    params.y = y;
-    params.width = width;
     // The closed list takes its height from its font; the rest is the dropped-down list.
-    params.height = height + 200;
-    params.parent = parent;
-    CreateNative(params);
+    CreateNative({.className = L"COMBOBOX",
+                  .style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST,
+                  .bounds = {x, y, width, height + 200},
+                  .parent = parent});
 }
 
 void ComboBox::AddItem(const std::wstring& text) {

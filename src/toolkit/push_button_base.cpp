@@ -18,16 +18,11 @@ void PushButtonBase::Create(Form& form, const std::wstring& caption, int x, int 
                             int height) {
     designWidth_ = width;
     designHeight_ = height;
-    CreateParams params;
-    params.className = L"BUTTON";
-    params.text = caption;
-    params.style = WS_CHILD | WS_VISIBLE | (tabStop_ ? WS_TABSTOP : 0) | ButtonStyle();
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = form.hwnd();
-    CreateNative(params);
+    CreateNative({.className = L"BUTTON",
+                  .text = caption,
+                  .style = WS_CHILD | WS_VISIBLE | (tabStop_ ? WS_TABSTOP : 0) | ButtonStyle(),
+                  .bounds = {x, y, width, height},
+                  .parent = form.hwnd()});
     form.RegisterPushButton(*this);
     form_ = &form;
 }

@@ -229,9 +229,10 @@ void Window::RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH 
 }
 
 HWND Window::CreateFrom(const CreateParams& p, void* creationData) {
+    const Bounds& b = p.bounds;
     HWND window =
-        ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width,
-                          p.height, p.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+        ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, b.x, b.y, b.width,
+                          b.height, p.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
                           ::GetModuleHandleW(nullptr), creationData);
     if (window == nullptr) {
         const DWORD error = ::GetLastError();

@@ -32,16 +32,22 @@ bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMou
 // description of `error`.
 std::u16string WindowCreationErrorText(const wchar_t* className, unsigned long error);
 
-struct CreateParams {
-    DWORD exStyle = 0;
-    const wchar_t* className = nullptr;
-    std::wstring text;
-    DWORD style = 0;
+// Where a window goes: in its parent's client area, or on the screen for a top-level one.
+struct Bounds {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
-    HWND parent = nullptr;
+};
+
+// What CreateWindowExW is given; filled with designated initialisers.
+struct CreateParams {
+    DWORD exStyle = 0;
+    const wchar_t* className = nullptr; // not owned: a literal or a registered class's name
+    std::wstring text{};
+    DWORD style = 0;
+    Bounds bounds{};
+    HWND parent = nullptr; // not owned; the owner window for a top-level one
     int id = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "app/settings_file.h"
 #include "link/delivery.h"
 #include "link/win32_port.h"
+#include "panel_identity.h"
 #include "toolkit/application.h"
 #include "toolkit/wide.h"
 #include "ui/compose.h"
@@ -14,13 +15,10 @@ namespace {
 
 using toolkit::AsWide;
 using toolkit::MouseButton;
+using toolkit::Wide;
 
 constexpr COLORREF kPureBlue = RGB(0, 0, 255);
 constexpr int kFirstControlId = 100;
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
-}
 
 // The form as the frame steps see it.
 class FormFrame final : public FrameWindow {
@@ -54,7 +52,7 @@ void TForm1::CreateAndShow() {
 }
 
 void TForm1::CreateHidden() {
-    Create(kClassName, kCaption, kLayoutClientWidth, kLayoutClientHeight);
+    Create(AsWide(kPanelClassName), kCaption, kPanelClientWidth, kPanelClientHeight);
     formFont_ = toolkit::CreateUiFont(16);
     font15_ = toolkit::CreateUiFont(15);
     font13_ = toolkit::CreateUiFont(13);

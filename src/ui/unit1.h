@@ -18,10 +18,7 @@ using CommandButton = TAeroButton;
 
 class TForm1 : public toolkit::Form {
 public:
-    static constexpr wchar_t kClassName[] = L"TForm1";
     static constexpr wchar_t kCaption[] = L"[QUARN] Quarnel 1.20";
-    static constexpr int kLayoutClientWidth = 190;
-    static constexpr int kLayoutClientHeight = 436;
 
     TForm1() = default;
     // Creates the window and its controls, runs FormCreate, then shows the window.
