@@ -29,7 +29,7 @@ RECT Shrunk(RECT rect, int by) {
 TAeroButton::TAeroButton() : TAeroButton(std::make_unique<TButtonGlyph>()) {}
 
 TAeroButton::TAeroButton(std::unique_ptr<TButtonGlyph> glyph)
-    : PushButtonBase(), FCanvas(std::make_unique<toolkit::Canvas>()), FGlyph(std::move(glyph)) {
+    : PushButtonBase(), canvas_(std::make_unique<toolkit::Canvas>()), glyph_(std::move(glyph)) {
     // Image index -1, picture left, spacing 4: the member initialisers.
     // Owner-draw, measure-item and colour requests come back from the parent: the toolkit
     // reflects them to every control, so there is no reflector flag to add.
@@ -41,38 +41,38 @@ TAeroButton::~TAeroButton() {
     // The window first: while it exists it may still ask to be drawn through glyph and canvas.
     if (hwnd() != nullptr)
         ::DestroyWindow(hwnd());
-    FGlyph.reset();
-    FCanvas.reset();
+    glyph_.reset();
+    canvas_.reset();
 }
 
 void TAeroButton::SetImageIndex(int value) {
-    if (value == FImageIndex)
+    if (value == imageIndex_)
         return;
-    FImageIndex = value;
+    imageIndex_ = value;
     if (hwnd() != nullptr)
         Invalidate();
 }
 
 void TAeroButton::SetImages(const ImageList* value) {
-    if (value == FImages)
+    if (value == images_)
         return;
-    FImages = value;
+    images_ = value;
     if (hwnd() != nullptr)
         Invalidate();
 }
 
 void TAeroButton::SetImagePos(TImagePos value) {
-    if (value == FImagePos)
+    if (value == imagePos_)
         return;
-    FImagePos = value;
+    imagePos_ = value;
     if (hwnd() != nullptr)
         Invalidate();
 }
 
 void TAeroButton::SetSpacing(int value) {
-    if (value == FSpacing)
+    if (value == spacing_)
         return;
-    FSpacing = value;
+    spacing_ = value;
     if (hwnd() != nullptr)
         Invalidate();
 }
@@ -90,7 +90,7 @@ void TAeroButton::SetVersion(const std::wstring&) {}
 
 void TAeroButton::Notification(const void* component, Operation operation) {
     PushButtonBase::Notification(component, operation);
-    if (operation == Operation::Remove && component != nullptr && component == FImages)
+    if (operation == Operation::Remove && component != nullptr && component == images_)
         SetImages(nullptr);
 }
 
@@ -100,25 +100,25 @@ DWORD TAeroButton::ButtonStyle() const {
 
 void TAeroButton::SetButtonStyle(bool active) {
     // Only the face changes: the platform style stays owner-draw.
-    if (active == IsFocused)
+    if (active == defaultLook_)
         return;
-    IsFocused = active;
+    defaultLook_ = active;
     if (hwnd() != nullptr)
         Repaint();
 }
 
 void TAeroButton::MouseEnter() {
     PushButtonBase::MouseEnter();
-    if (ActiveTheme() != nullptr && !FMouseInControl && !Designing()) {
-        FMouseInControl = true;
+    if (ActiveTheme() != nullptr && !hot_ && !Designing()) {
+        hot_ = true;
         Repaint();
     }
 }
 
 void TAeroButton::MouseLeave() {
     PushButtonBase::MouseLeave();
-    if (ActiveTheme() != nullptr && FMouseInControl) {
-        FMouseInControl = false;
+    if (ActiveTheme() != nullptr && hot_) {
+        hot_ = false;
         Repaint();
     }
 }
@@ -170,9 +170,9 @@ unsigned TAeroButton::TextFlags() const {
 void TAeroButton::DrawFace(HDC dc, const RECT& itemRect, UINT itemState) {
     // The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
     // a paint does not outlive it.
-    FCanvas->Bind(dc);
-    const toolkit::ScopeGuard unbind([this]() noexcept { FCanvas->Unbind(); });
-    FCanvas->SetFont(Font());
+    canvas_->Bind(dc);
+    const toolkit::ScopeGuard unbind([this]() noexcept { canvas_->Unbind(); });
+    canvas_->SetFont(Font());
     if (HTHEME theme = ActiveTheme())
         DrawThemedFace(theme, itemRect, itemState);
     else
@@ -180,15 +180,13 @@ void TAeroButton::DrawFace(HDC dc, const RECT& itemRect, UINT itemState) {
 }
 
 void TAeroButton::DrawThemedFace(HTHEME theme, const RECT& itemRect, UINT itemState) {
-    const HDC dc = FCanvas->dc();
+    const HDC dc = canvas_->dc();
     const bool pressed = (itemState & ODS_SELECTED) != 0;
     const bool hasFocus = (itemState & ODS_FOCUS) != 0;
     const bool enabled = Enabled();
-    const bool picture =
-        PictureShown(FImages != nullptr, FImages != nullptr ? FImages->Count() : 0, FImageIndex);
+    const bool picture = ShowsPicture(images_, imageIndex_);
 
-    const ThemedButton element =
-        ChooseElement({enabled, pressed, hasFocus, IsFocused, FMouseInControl});
+    const ThemedButton element = ChooseElement({enabled, pressed, hasFocus, defaultLook_, hot_});
     const int stateId = ThemeStateOf(element);
     const bool glass = OnGlass();
 
@@ -207,53 +205,66 @@ void TAeroButton::DrawThemedFace(HTHEME theme, const RECT& itemRect, UINT itemSt
     std::uint8_t state = GlyphState(enabled, pressed);
     if (glass)
         state |= kGlassStateFlag;
-    FGlyph->Draw(*FCanvas, r, offset, Text(), LayoutFor(FImagePos, picture), -1, FSpacing, state,
-                 false, TextFlags(), FImages, FImageIndex);
+    glyph_->Draw(*canvas_, {.client = r,
+                            .captionShift = offset,
+                            .caption = Text(),
+                            .layout = LayoutFor(imagePos_, picture),
+                            .spacing = spacing_,
+                            .state = state,
+                            .textFlags = TextFlags(),
+                            .images = images_,
+                            .imageIndex = imageIndex_});
 
-    if (IsFocused && hasFocus) {
-        FCanvas->SetPen(SystemColor(COLOR_WINDOWFRAME));
-        FCanvas->SetBrushColor(SystemColor(COLOR_BTNFACE));
-        FCanvas->DrawFocusRect(r);
+    if (defaultLook_ && hasFocus) {
+        canvas_->SetPen(SystemColor(COLOR_WINDOWFRAME));
+        canvas_->SetBrushColor(SystemColor(COLOR_BTNFACE));
+        canvas_->DrawFocusRect(r);
     }
 }
 
 void TAeroButton::DrawClassicFace(const RECT&, UINT itemState) {
-    const HDC dc = FCanvas->dc();
+    const HDC dc = canvas_->dc();
     const bool pressed = (itemState & ODS_SELECTED) != 0;
     const bool hasFocus = (itemState & ODS_FOCUS) != 0;
     const RECT client = ClientRect(hwnd());
     RECT r = client;
     const UINT frameFlags = ClassicFrameFlags(pressed, (itemState & ODS_DISABLED) != 0);
 
-    if (IsFocused || hasFocus) {
-        FCanvas->SetPen(SystemColor(COLOR_WINDOWFRAME), 1);
-        FCanvas->SetBrushStyle(toolkit::Canvas::BrushStyle::Clear);
-        FCanvas->Rectangle(r);
+    if (defaultLook_ || hasFocus) {
+        canvas_->SetPen(SystemColor(COLOR_WINDOWFRAME), 1);
+        canvas_->SetBrushStyle(toolkit::Canvas::BrushStyle::Clear);
+        canvas_->Rectangle(r);
         r = Shrunk(r, 1);
     }
     if (pressed) {
-        FCanvas->SetPen(SystemColor(COLOR_BTNSHADOW), 1);
-        FCanvas->SetBrushColor(SystemColor(COLOR_BTNFACE));
-        FCanvas->Rectangle(r);
+        canvas_->SetPen(SystemColor(COLOR_BTNSHADOW), 1);
+        canvas_->SetBrushColor(SystemColor(COLOR_BTNFACE));
+        canvas_->Rectangle(r);
         r = Shrunk(r, 1);
     } else {
         ::DrawFrameControl(dc, &r, DFC_BUTTON, frameFlags);
     }
-    if (IsFocused)
+    if (defaultLook_)
         r = Shrunk(client, 1);
-    FCanvas->SetFont(Font());
+    canvas_->SetFont(Font());
     if (pressed)
         ::OffsetRect(&r, 1, 1);
 
     // The classic face always puts the picture left of the caption, 4 pixels from it.
-    FGlyph->Draw(*FCanvas, r, POINT{0, 0}, Text(), blGlyphLeft, -1, 4,
-                 GlyphState(Enabled(), pressed), false, TextFlags(), FImages, FImageIndex);
+    glyph_->Draw(*canvas_, {.client = r,
+                            .caption = Text(),
+                            .layout = blGlyphLeft,
+                            .spacing = 4,
+                            .state = GlyphState(Enabled(), pressed),
+                            .textFlags = TextFlags(),
+                            .images = images_,
+                            .imageIndex = imageIndex_});
 
-    if (IsFocused && hasFocus) {
+    if (defaultLook_ && hasFocus) {
         r = Shrunk(client, 4);
-        FCanvas->SetPen(SystemColor(COLOR_WINDOWFRAME));
-        FCanvas->SetBrushColor(SystemColor(COLOR_BTNFACE));
-        FCanvas->DrawFocusRect(r);
+        canvas_->SetPen(SystemColor(COLOR_WINDOWFRAME));
+        canvas_->SetBrushColor(SystemColor(COLOR_BTNFACE));
+        canvas_->DrawFocusRect(r);
     }
 }
 

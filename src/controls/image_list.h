@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "controls/glyph_types.h"
+
 namespace quarnel {
 
 class ImageList {
@@ -22,5 +24,10 @@ public:
 private:
     HIMAGELIST list_;
 };
+
+// A picture is shown only for an index inside a list that exists.
+inline bool ShowsPicture(const ImageList* images, int index) {
+    return images != nullptr && PictureInRange(images->Count(), index);
+}
 
 } // namespace quarnel

@@ -34,7 +34,7 @@ TEST(AeroButton, StartsWithTheDocumentedDefaults) {
     EXPECT_EQ(fresh.DesignHeight(), 25);
     EXPECT_TRUE(fresh.TabStop());
     EXPECT_FALSE(fresh.Hot());
-    EXPECT_FALSE(fresh.Active());
+    EXPECT_FALSE(fresh.DefaultLook());
     EXPECT_FALSE(fresh.WordWrap());
     EXPECT_TRUE(fresh.DoubleBuffered());
     EXPECT_FALSE(fresh.ParentDoubleBuffered()); // buffered whatever the parent does
@@ -300,15 +300,15 @@ TEST(AeroButton, FocusGivesTheDefaultLookWithoutTouchingTheButtonStyle) {
     MessageLog log;
 
     ::SetFocus(button.hwnd());
-    EXPECT_TRUE(button.Active());
-    EXPECT_FALSE(second.Active());
+    EXPECT_TRUE(button.DefaultLook());
+    EXPECT_FALSE(second.DefaultLook());
     EXPECT_GE(log.Count(button.hwnd(), WM_PAINT), 1) << "repainted at once";
     EXPECT_EQ(::GetWindowLongW(button.hwnd(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 
     // Focus on a control that is no push button: the default button takes the look back.
     ::SetFocus(box.hwnd());
-    EXPECT_FALSE(button.Active());
-    EXPECT_TRUE(second.Active());
+    EXPECT_FALSE(button.DefaultLook());
+    EXPECT_TRUE(second.DefaultLook());
     EXPECT_EQ(::GetWindowLongW(second.hwnd(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 }
 
@@ -323,7 +323,7 @@ TEST(AeroButton, FocusGainAndLossInvalidate) {
     const HWND window = host.button().hwnd();
     ::SetFocus(box.hwnd());
     ButtonHost::Pump();
-    ASSERT_TRUE(host.button().Active());
+    ASSERT_TRUE(host.button().DefaultLook());
     ::ValidateRect(window, nullptr);
     ::SetFocus(window);
     EXPECT_TRUE(UpdatePending(window));

@@ -87,7 +87,7 @@ protected:
     // Makes the button the form's active button, or takes that from it.
     void SetActive(bool active) {
         ::SetFocus(active ? host_.button().hwnd() : box_.hwnd());
-        ASSERT_EQ(host_.button().Active(), active);
+        ASSERT_EQ(host_.button().DefaultLook(), active);
     }
 
     AeroAnswers answers_;
@@ -211,7 +211,7 @@ protected:
     void SetUp() override { box_.Create(host_.form().hwnd(), L"box", 10, 60, 80, 17); }
     void SetActive(bool active) {
         ::SetFocus(active ? host_.button().hwnd() : box_.hwnd());
-        ASSERT_EQ(host_.button().Active(), active);
+        ASSERT_EQ(host_.button().DefaultLook(), active);
     }
     static void Frame(MemorySurface& surface, RECT r, UINT flags) {
         surface.Fill(kGround);
