@@ -1,20 +1,6 @@
-// winhelper: what end-to-end scripts need to see and poke inside Wine.
-//   winhelper top CLASS            one line per top-level window of CLASS:
-//                                  hwnd x y w h visible iconic foreground "text"
-//   winhelper wait CLASS MS        waits (50 ms polls) until a visible CLASS window exists
-//   winhelper gone CLASS MS        waits until no window of CLASS exists
-//   winhelper client CLASS         client area of the first CLASS window in screen pixels: x y w h
-//   winhelper children CLASS       one line per child: id class x y w h style checked sel "text"
-//                                  (screen coordinates; checked: BM_GETCHECK; sel: CB_GETCURSEL)
-//   winhelper post CLASS MSG WPARAM LPARAM      PostMessageW to the first CLASS window
-//   winhelper msgbox TITLE MS      waits for a message box captioned TITLE, prints its text
-//   winhelper closebox TITLE       closes the message box captioned TITLE (IDOK)
-//   winhelper combo CLASS INDEX    selects item INDEX of the first combo box as the user would
-//   winhelper holdclip MS          opens the clipboard, prints "held", keeps it open MS ms
-//   winhelper clip -               prints the clipboard's Unicode text
-//   winhelper held VK              exit code 0 when GetAsyncKeyState reports VK (hex) held
-//   winhelper workarea -           the work area (SPI_GETWORKAREA): x y w h
-// Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
+// winhelper: what end-to-end scripts need to see and poke inside Wine. Run it without
+// arguments for its commands. Texts are printed as UTF-8, one line each. Exit code 0 on
+// success, 1 when nothing was found, 2 for a command it does not know.
 #include <windows.h>
 
 #include <cstdio>
@@ -22,17 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "app/utf8.h"
+#include "toolkit/wide.h"
+
 namespace {
 
+// UTF-8 on one line: line breaks become "|".
 std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
-    // Keep one line per window.
+    std::string out = quarnel::EncodeUtf8(toolkit::FromWide(text));
     for (char& c : out)
         if (c == '\r' || c == '\n')
             c = '|';
@@ -78,14 +61,25 @@ int Top(const std::wstring& className) {
     return all.empty() ? 1 : 0;
 }
 
-int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
+// Asks `found` every 50 ms until it answers true or `milliseconds` have passed.
+template <typename Found> bool PollFor(int milliseconds, Found found) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
-        HWND window = ::FindWindowW(className.c_str(), nullptr);
-        if (untilGone ? window == nullptr : (window != nullptr && ::IsWindowVisible(window)))
-            return 0;
+        if (found())
+            return true;
         ::Sleep(50);
     }
-    return 1;
+    return false;
+}
+
+int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
+    return PollFor(milliseconds,
+                   [&] {
+                       HWND window = ::FindWindowW(className.c_str(), nullptr);
+                       return untilGone ? window == nullptr
+                                        : window != nullptr && ::IsWindowVisible(window);
+                   })
+               ? 0
+               : 1;
 }
 
 int Client(const std::wstring& className) {
@@ -131,15 +125,12 @@ HWND FindBox(const std::wstring& title) {
 }
 
 int MessageBoxText(const std::wstring& title, int milliseconds) {
-    for (int waited = 0; waited <= milliseconds; waited += 50) {
-        if (HWND box = FindBox(title)) {
-            // The message text is the static control with id 0xFFFF.
-            std::printf("%s\n", Utf8(TextOf(::GetDlgItem(box, 0xFFFF))).c_str());
-            return 0;
-        }
-        ::Sleep(50);
-    }
-    return 1;
+    HWND box = nullptr;
+    if (!PollFor(milliseconds, [&] { return (box = FindBox(title)) != nullptr; }))
+        return 1;
+    // The message text is the static control with id 0xFFFF.
+    std::printf("%s\n", Utf8(TextOf(::GetDlgItem(box, 0xFFFF))).c_str());
+    return 0;
 }
 
 int CloseBox(const std::wstring& title) {
@@ -194,44 +185,75 @@ int WorkArea() {
     return 0;
 }
 
+struct Command {
+    const wchar_t* name;
+    const char* arguments; // as the usage shows them
+    const char* what;
+    int argumentCount;
+    int (*run)(wchar_t** arguments);
+};
+
+int Number(const wchar_t* text) {
+    return _wtoi(text);
+}
+
+const Command kCommands[] = {
+    {L"top", "CLASS", "one line per top-level window: hwnd x y w h visible iconic foreground text",
+     1, [](wchar_t** a) { return Top(a[0]); }},
+    {L"wait", "CLASS MS", "waits (50 ms polls) until a visible CLASS window exists", 2,
+     [](wchar_t** a) { return Wait(a[0], Number(a[1]), false); }},
+    {L"gone", "CLASS MS", "waits until no window of CLASS exists", 2,
+     [](wchar_t** a) { return Wait(a[0], Number(a[1]), true); }},
+    {L"client", "CLASS", "client area of the first CLASS window on the screen: x y w h", 1,
+     [](wchar_t** a) { return Client(a[0]); }},
+    {L"children", "CLASS", "one line per child: id class x y w h style checked sel text", 1,
+     [](wchar_t** a) { return Children(a[0]); }},
+    {L"post", "CLASS MSG WPARAM LPARAM", "PostMessageW to the first CLASS window", 4,
+     [](wchar_t** a) {
+         return ::PostMessageW(First(a[0]), static_cast<UINT>(wcstoul(a[1], nullptr, 0)),
+                               wcstoull(a[2], nullptr, 0), wcstoll(a[3], nullptr, 0))
+                    ? 0
+                    : 1;
+     }},
+    {L"msgbox", "TITLE MS", "waits for a message box captioned TITLE, prints its text", 2,
+     [](wchar_t** a) { return MessageBoxText(a[0], Number(a[1])); }},
+    {L"closebox", "TITLE", "closes the message box captioned TITLE (IDOK)", 1,
+     [](wchar_t** a) { return CloseBox(a[0]); }},
+    {L"combo", "CLASS INDEX", "selects item INDEX of the first combo box as the user would", 2,
+     [](wchar_t** a) { return SelectCombo(a[0], Number(a[1])); }},
+    {L"holdclip", "MS", "opens the clipboard, prints \"held\", keeps it open MS ms", 1,
+     [](wchar_t** a) { return HoldClipboard(Number(a[0])); }},
+    {L"clip", "", "prints the clipboard's Unicode text", 0,
+     [](wchar_t**) { return PrintClipboard(); }},
+    {L"held", "VK", "exit code 0 when GetAsyncKeyState reports VK (hex) held", 1,
+     [](wchar_t** a) {
+         return ::GetAsyncKeyState(static_cast<int>(wcstoul(a[0], nullptr, 16))) < 0 ? 0 : 1;
+     }},
+    {L"workarea", "", "the work area (SPI_GETWORKAREA): x y w h", 0,
+     [](wchar_t**) { return WorkArea(); }},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: winhelper COMMAND [ARGUMENTS]\n");
+    for (const Command& command : kCommands)
+        std::fprintf(stderr, "  %-9s %-24s %s\n", Utf8(command.name).c_str(), command.arguments,
+                     command.what);
+    return 2;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3)
-        return 2;
-    const std::wstring command = argv[1];
-    const std::wstring target = argv[2];
-    int result = 2;
-    if (command == L"top")
-        result = Top(target);
-    else if (command == L"wait" && argc >= 4)
-        result = Wait(target, _wtoi(argv[3]), false);
-    else if (command == L"gone" && argc >= 4)
-        result = Wait(target, _wtoi(argv[3]), true);
-    else if (command == L"client")
-        result = Client(target);
-    else if (command == L"children")
-        result = Children(target);
-    else if (command == L"post" && argc >= 6)
-        result = ::PostMessageW(First(target), static_cast<UINT>(wcstoul(argv[3], nullptr, 0)),
-                                wcstoull(argv[4], nullptr, 0), wcstoll(argv[5], nullptr, 0))
-                     ? 0
-                     : 1;
-    else if (command == L"msgbox" && argc >= 4)
-        result = MessageBoxText(target, _wtoi(argv[3]));
-    else if (command == L"closebox")
-        result = CloseBox(target);
-    else if (command == L"combo" && argc >= 4)
-        result = SelectCombo(target, _wtoi(argv[3]));
-    else if (command == L"holdclip")
-        result = HoldClipboard(_wtoi(target.c_str()));
-    else if (command == L"held")
-        result =
-            ::GetAsyncKeyState(static_cast<int>(wcstoul(target.c_str(), nullptr, 16))) < 0 ? 0 : 1;
-    else if (command == L"clip")
-        result = PrintClipboard();
-    else if (command == L"workarea")
-        result = WorkArea();
-    std::fflush(stdout);
-    return result;
+    if (argc < 2)
+        return Usage();
+    for (const Command& command : kCommands) {
+        if (command.name != std::wstring_view(argv[1]))
+            continue;
+        if (argc - 2 != command.argumentCount)
+            return Usage();
+        const int result = command.run(argv + 2);
+        std::fflush(stdout);
+        return result;
+    }
+    return Usage();
 }
