@@ -46,35 +46,19 @@ TAeroButton::~TAeroButton() {
 }
 
 void TAeroButton::SetImageIndex(int value) {
-    if (value == imageIndex_)
-        return;
-    imageIndex_ = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(imageIndex_, value);
 }
 
 void TAeroButton::SetImages(const ImageList* value) {
-    if (value == images_)
-        return;
-    images_ = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(images_, value);
 }
 
 void TAeroButton::SetImagePos(TImagePos value) {
-    if (value == imagePos_)
-        return;
-    imagePos_ = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(imagePos_, value);
 }
 
 void TAeroButton::SetSpacing(int value) {
-    if (value == spacing_)
-        return;
-    spacing_ = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(spacing_, value);
 }
 
 std::uint32_t TAeroButton::GetVersionNr() const {

@@ -71,6 +71,15 @@ private:
     // The glyph object is made before anything else.
     explicit TAeroButton(std::unique_ptr<TButtonGlyph> glyph);
 
+    // A property's write: a new value is stored and the button repaints at the next paint;
+    // the current value changes nothing.
+    template <typename Value> void StoreAndInvalidate(Value& field, Value value) {
+        if (value == field)
+            return;
+        field = value;
+        if (hwnd() != nullptr)
+            Invalidate();
+    }
     // The theme of buttons while visual styles are active, else null (the classic look).
     HTHEME ActiveTheme();
     bool Designing() const noexcept { return false; }

@@ -22,6 +22,9 @@ public:
     virtual void Draw(HDC dc, int x, int y, int index) const;
 
 private:
+    // The images' size; 0 x 0 without a list.
+    SIZE ImageSize() const;
+
     HIMAGELIST list_;
 };
 

@@ -8,6 +8,18 @@
 namespace toolkit {
 namespace {
 constexpr wchar_t kLabelClass[] = L"TLabel";
+
+// Answers the reflected WM_COMMAND notification `code` by running `handler`; false for any
+// other request.
+bool AnswerCommand(UINT message, WPARAM wParam, WORD code, const std::function<void()>& handler,
+                   LRESULT& result) {
+    if (message != WM_COMMAND || HIWORD(wParam) != code)
+        return false;
+    if (handler)
+        handler();
+    result = 0;
+    return true;
+}
 } // namespace
 
 // --- Label -----------------------------------------------------------------------------
@@ -108,13 +120,13 @@ bool RadioButton::Checked() const {
 }
 
 bool RadioButton::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (group_ != nullptr)
-            group_->Check(*this);
-        result = 0;
-        return true;
-    }
-    return false;
+    return AnswerCommand(
+        message, wParam, BN_CLICKED,
+        [this] {
+            if (group_ != nullptr)
+                group_->Check(*this);
+        },
+        result);
 }
 
 // --- Check box -------------------------------------------------------------------------
@@ -141,13 +153,7 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 bool CheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (onClick)
-            onClick();
-        result = 0;
-        return true;
-    }
-    return false;
+    return AnswerCommand(message, wParam, BN_CLICKED, onClick, result);
 }
 
 // --- Drop-down list --------------------------------------------------------------------
@@ -191,13 +197,7 @@ void ComboBox::SetItemIndex(int index) {
 }
 
 bool ComboBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
-        if (onChange)
-            onChange();
-        result = 0;
-        return true;
-    }
-    return false;
+    return AnswerCommand(message, wParam, CBN_SELCHANGE, onChange, result);
 }
 
 } // namespace toolkit

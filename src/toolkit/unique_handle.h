@@ -11,6 +11,12 @@
 
 namespace toolkit {
 
+// The release functor of a handle whose release is one call of a free function, such as
+// ReleaseWith<::CloseHandle>. Its result (a success flag) is of no use in a release.
+template <auto Release> struct ReleaseWith {
+    template <typename Handle> void operator()(Handle handle) const noexcept { Release(handle); }
+};
+
 // A handle value that reads as null when it equals `Empty`, so that unique_ptr can hold it
 // as its pointer.
 template <typename Handle, std::intptr_t Empty>

@@ -12,36 +12,9 @@
 
 namespace toolkit {
 
-struct DeleteGdiObject {
-    void operator()(void* object) const noexcept { ::DeleteObject(static_cast<HGDIOBJ>(object)); }
-};
-struct DeleteMemoryDc {
-    void operator()(HDC dc) const noexcept { ::DeleteDC(dc); }
-};
 struct ReleaseWindowDc {
     HWND window = nullptr;
     void operator()(HDC dc) const noexcept { ::ReleaseDC(window, dc); }
-};
-struct CloseTheme {
-    void operator()(HTHEME theme) const noexcept { ::CloseThemeData(theme); }
-};
-struct FreeGlobal {
-    void operator()(HGLOBAL block) const noexcept { ::GlobalFree(block); }
-};
-struct FreeLocal {
-    void operator()(HLOCAL block) const noexcept { ::LocalFree(block); }
-};
-struct UnmapView {
-    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
-};
-struct CloseKernelHandle {
-    void operator()(HANDLE handle) const noexcept { ::CloseHandle(handle); }
-};
-struct DestroyIconHandle {
-    void operator()(HICON icon) const noexcept { ::DestroyIcon(icon); }
-};
-struct DestroyImageList {
-    void operator()(HIMAGELIST list) const noexcept { ::ImageList_Destroy(list); }
 };
 struct ReleaseComObject {
     void operator()(IUnknown* object) const noexcept { object->Release(); }
@@ -54,27 +27,24 @@ struct SelectBack {
     }
 };
 
-using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
-using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
-using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
-using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
-using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
+using UniqueFont = UniqueHandle<HFONT, ReleaseWith<::DeleteObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, ReleaseWith<::DeleteObject>>;
+using UniquePen = UniqueHandle<HPEN, ReleaseWith<::DeleteObject>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, ReleaseWith<::DeleteObject>>;
+using UniqueMemoryDc = UniqueHandle<HDC, ReleaseWith<::DeleteDC>>; // CreateCompatibleDC only
 using UniqueWindowDc = UniqueHandle<HDC, ReleaseWindowDc>;
-using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
-using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueTheme = UniqueHandle<HTHEME, ReleaseWith<::CloseThemeData>>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, ReleaseWith<::GlobalFree>>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, ReleaseWith<::CloseHandle>>;
 // CreateFileW and FindFirstFileW report failure as INVALID_HANDLE_VALUE, not null.
-using UniqueFile = UniqueHandle<HANDLE, CloseKernelHandle, -1>;
-using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
-using UniqueMappedView = UniqueHandle<void*, UnmapView>;
-using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueFile = UniqueHandle<HANDLE, ReleaseWith<::CloseHandle>, -1>;
+using UniqueLocal = UniqueHandle<HLOCAL, ReleaseWith<::LocalFree>>;
+using UniqueMappedView = UniqueHandle<void*, ReleaseWith<::UnmapViewOfFile>>;
+using UniqueIcon = UniqueHandle<HICON, ReleaseWith<::DestroyIcon>>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
-using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ReleaseWith<::ImageList_Destroy>>;
 using UniqueStream = UniqueHandle<IStream*, ReleaseComObject>;
-struct DestroyWindowHandle {
-    void operator()(HWND window) const noexcept { ::DestroyWindow(window); }
-};
-using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
+using UniqueWindow = UniqueHandle<HWND, ReleaseWith<::DestroyWindow>>;
 
 inline UniqueWindowDc GetWindowDc(HWND window) {
     return UniqueWindowDc(::GetDC(window), ReleaseWindowDc{window});
