@@ -45,6 +45,10 @@ public:
         return real_.VisibleUnownedTopLevels();
     }
     std::u16string Caption(quarnel::LinkWindow w) override { return real_.Caption(w); }
+    std::u16string ClassName(quarnel::LinkWindow w) override { return real_.ClassName(w); }
+    std::u16string ProcessImagePath(quarnel::LinkWindow w) override {
+        return real_.ProcessImagePath(w);
+    }
     double raiseClientMs = 0, raisePanelMs = 0, keysMs = 0;
     void BringToTop(quarnel::LinkWindow w) override {
         const double start = Now();

@@ -58,6 +58,10 @@ std::u16string FormatInteger(std::int32_t value) {
 
 } // namespace
 
+bool SameSettingsName(std::u16string_view a, std::u16string_view b) {
+    return SameName(a, b);
+}
+
 std::optional<std::int32_t> ParseSettingsInteger(std::u16string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == u' ')

@@ -30,6 +30,8 @@ public:
     // The value after "name=" of the first matching line of the first matching section
     // (letter case ignored in both names).
     std::optional<std::u16string> Value(std::u16string_view section, std::u16string_view key) const;
+    // The first section of that name (letter case ignored), or null.
+    const SettingsSection* Section(std::u16string_view name) const { return FindSection(name); }
     std::int32_t ReadInteger(std::u16string_view section, std::u16string_view key,
                              std::int32_t defaultValue) const;
     bool ReadBool(std::u16string_view section, std::u16string_view key, bool defaultValue) const;
@@ -48,6 +50,9 @@ private:
 
     std::vector<SettingsSection> sections_;
 };
+
+// Section and key names compare without regard to ASCII letter case.
+bool SameSettingsName(std::u16string_view a, std::u16string_view b);
 
 // Integer syntax of the settings file: optional leading blanks and sign, then decimal digits
 // or hexadecimal ones after "$", "x", "X", "0x" or "0X"; the whole text must be used and the

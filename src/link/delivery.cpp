@@ -1,6 +1,7 @@
 #include "link/delivery.h"
 
 #include <string>
+#include <vector>
 
 #include "toolkit/error.h"
 #include "toolkit/scope_guard.h"
@@ -33,10 +34,8 @@ void PressAndRelease(GameLinkPort& port, std::uint8_t virtualKey) {
     TypeKey(port, virtualKey, kKeyEventKeyUp);
 }
 
-void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child) {
-    port.BringToTop(top);
-    // The child carries the chat line; without one the message simply reaches no window.
-    port.PostSetFocus(child);
+// Ctrl+V, then Enter twice with the pauses in between: the classic client and Orion.
+void TypePasteAndTwoEnters(GameLinkPort& port) {
     TypeKey(port, kVkControl, 0);
     PressAndRelease(port, kVkV);
     TypeKey(port, kVkControl, kKeyEventKeyUp);
@@ -44,12 +43,73 @@ void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child) {
     PressAndRelease(port, kVkReturn);
     port.Sleep(kPrimaryPauseMs);
     PressAndRelease(port, kVkReturn);
-    port.BringToTop(port.FindTopLevel(kPanelClass));
 }
 
-void PasteIntoFallback(GameLinkPort& port) {
-    for (LinkWindow window : port.VisibleUnownedTopLevels()) {
-        if (port.Caption(window).find(kFallbackMarker) == std::u16string::npos)
+void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child, RaisePanel raisePanel) {
+    port.BringToTop(top);
+    // The child carries the chat line; without one the message simply reaches no window.
+    port.PostSetFocus(child);
+    TypePasteAndTwoEnters(port);
+    if (raisePanel == RaisePanel::Yes)
+        port.BringToTop(port.FindTopLevel(kPanelClass));
+}
+
+// ClassicUO's chat line may be closed (with "Enter opens the chat" on) and pastes only while
+// open. Shift+Enter opens a closed line and leaves an open one open, Ctrl+V pastes, and the
+// plain Enter says the text; with the option on it also closes the line again, so a player who
+// keeps the chat closed finds it closed afterwards. Text the player had typed into an open
+// line is said by the first Shift+Enter, on its own, rather than joined to the command.
+void PasteIntoClassicUo(GameLinkPort& port, LinkWindow window) {
+    port.BringToTop(window);
+    TypeKey(port, kVkShift, 0);
+    PressAndRelease(port, kVkReturn);
+    TypeKey(port, kVkShift, kKeyEventKeyUp);
+    port.Sleep(kPrimaryPauseMs);
+    TypeKey(port, kVkControl, 0);
+    PressAndRelease(port, kVkV);
+    TypeKey(port, kVkControl, kKeyEventKeyUp);
+    port.Sleep(kPrimaryPauseMs);
+    PressAndRelease(port, kVkReturn);
+}
+
+GameClient ClientOf(GameLinkPort& port, LinkWindow window, std::u16string_view caption) {
+    const std::u16string className = port.ClassName(window);
+    if (className == kOrionClientClass)
+        return GameClient::Orion;
+    // Every SDL program has this class: the caption, or else the process image, decides.
+    if (className == kSdlWindowClass &&
+        (IsClassicUoCaption(caption) || IsClassicUoImage(port.ProcessImagePath(window))))
+        return GameClient::ClassicUo;
+    return GameClient::None;
+}
+
+GameClient PasteIntoGameClientOfToday(GameLinkPort& port, const std::vector<LinkWindow>& windows,
+                                      const std::vector<std::u16string>& captions) {
+    // The top of the Z-order first: the client that was in front last.
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const GameClient client = ClientOf(port, windows[i], captions[i]);
+        if (client == GameClient::ClassicUo) {
+            PasteIntoClassicUo(port, windows[i]);
+            return client;
+        }
+        if (client == GameClient::Orion) {
+            // A single window with no chat child: activating it gives it the keys.
+            port.BringToTop(windows[i]);
+            TypePasteAndTwoEnters(port);
+            return client;
+        }
+    }
+    return GameClient::None;
+}
+
+// The "UOSA " client, else today's clients, over one list of the visible, unowned windows.
+GameClient PasteIntoOtherClients(GameLinkPort& port) {
+    const std::vector<LinkWindow> windows = port.VisibleUnownedTopLevels();
+    std::vector<std::u16string> captions;
+    captions.reserve(windows.size());
+    for (LinkWindow window : windows) {
+        captions.push_back(port.Caption(window));
+        if (captions.back().find(kFallbackMarker) == std::u16string::npos)
             continue;
         // The marked window only says that a fallback client runs; the keys go to its
         // UOWIN window, found by class alone.
@@ -58,9 +118,23 @@ void PasteIntoFallback(GameLinkPort& port) {
             port.Sleep(kFallbackPauseMs);
             port.KeyEvent(kVkReturn, 0, 0);
             port.KeyEvent(kVkReturn, 0, kKeyEventKeyUp);
+            return GameClient::Fallback;
         }
-        return;
+        return GameClient::None;
     }
+    return PasteIntoGameClientOfToday(port, windows, captions);
+}
+
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+    auto lower = [](char16_t unit) {
+        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+    };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -81,13 +155,26 @@ void PutOnClipboard(GameLinkPort& port, std::u16string_view text) {
     block.release();                                              // the clipboard owns it now
 }
 
-void PasteIntoGameClient(GameLinkPort& port) {
+bool IsClassicUoCaption(std::u16string_view caption) {
+    return caption.starts_with(kClassicUoCaptionStart) ||
+           caption.find(kClassicUoCaptionMark) != std::u16string_view::npos;
+}
+
+bool IsClassicUoImage(std::u16string_view imagePath) {
+    const std::size_t slash = imagePath.find_last_of(u"\\/");
+    const std::u16string_view name =
+        slash == std::u16string_view::npos ? imagePath : imagePath.substr(slash + 1);
+    return EqualsIgnoringAsciiCase(name, kClassicUoImage);
+}
+
+GameClient PasteIntoGameClient(GameLinkPort& port, RaisePanel raisePanel) {
     LinkWindow top = port.FindTopLevel(kPrimaryClientClass);
     LinkWindow child = port.FindChild(top, kPrimaryClientClass);
-    if (top != nullptr || child != nullptr)
-        PasteIntoPrimary(port, top, child);
-    else
-        PasteIntoFallback(port);
+    if (top != nullptr || child != nullptr) {
+        PasteIntoPrimary(port, top, child, raisePanel);
+        return GameClient::Primary;
+    }
+    return PasteIntoOtherClients(port);
 }
 
 } // namespace quarnel

@@ -30,6 +30,11 @@ public:
     virtual std::vector<LinkWindow> VisibleUnownedTopLevels() = 0;
     // The window's caption, or empty.
     virtual std::u16string Caption(LinkWindow window) = 0;
+    // The window's class name, or empty.
+    virtual std::u16string ClassName(LinkWindow window) = 0;
+    // The full path of the image of the process that owns the window, or empty when the
+    // process cannot be asked (it has ended, or it runs with more rights than we have).
+    virtual std::u16string ProcessImagePath(LinkWindow window) = 0;
     // BringWindowToTop; the result does not matter.
     virtual void BringToTop(LinkWindow window) = 0;
     // PostMessageW(window, WM_SETFOCUS, 0, 0); the result does not matter.

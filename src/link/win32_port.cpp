@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "link/win_search.h"
+#include "toolkit/win_handles.h"
 #include "toolkit/wide.h"
 
 namespace quarnel {
@@ -39,6 +40,26 @@ std::vector<LinkWindow> Win32GameLinkPort::VisibleUnownedTopLevels() {
 
 std::u16string Win32GameLinkPort::Caption(LinkWindow window) {
     return GetWindowCaptionText(ToHwnd(window));
+}
+
+std::u16string Win32GameLinkPort::ClassName(LinkWindow window) {
+    return GetWindowClassText(ToHwnd(window));
+}
+
+std::u16string Win32GameLinkPort::ProcessImagePath(LinkWindow window) {
+    DWORD processId = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(window), &processId) == 0)
+        return {};
+    // The limited right is granted for processes of other users and of higher integrity too.
+    const toolkit::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process)
+        return {};
+    std::wstring path(32768, L'\0'); // the longest path the platform has
+    DWORD length = static_cast<DWORD>(path.size());
+    if (!::QueryFullProcessImageNameW(process.get(), 0, path.data(), &length))
+        return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(path.data()), length);
 }
 
 void Win32GameLinkPort::BringToTop(LinkWindow window) {

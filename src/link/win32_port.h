@@ -23,6 +23,8 @@ public:
     LinkWindow FindChild(LinkWindow parent, std::u16string_view className) override;
     std::vector<LinkWindow> VisibleUnownedTopLevels() override;
     std::u16string Caption(LinkWindow window) override;
+    std::u16string ClassName(LinkWindow window) override;
+    std::u16string ProcessImagePath(LinkWindow window) override;
     void BringToTop(LinkWindow window) override;
     void PostSetFocus(LinkWindow window) override;
     std::uint32_t MapVirtualKeyToScanCode(std::uint32_t virtualKey) override;

@@ -113,6 +113,18 @@ void Form::SetBorder(Border border) {
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+bool Form::RegisterHotKey(int id, UINT modifiers, UINT virtualKey) {
+    UniqueHotKey hotKey = RegisterHotKeyOwned(hwnd(), id, modifiers, virtualKey);
+    if (!hotKey)
+        return false;
+    hotKeys_.push_back(std::move(hotKey));
+    return true;
+}
+
+void Form::UnregisterHotKeys() noexcept {
+    hotKeys_.clear();
+}
+
 Form::~Form() {
     for (PushButtonBase* button : pushButtons_)
         button->form_ = nullptr;
@@ -149,6 +161,28 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         break;
+    case WM_HOTKEY:
+        if (onHotKey)
+            Guarded([&] { onHotKey(static_cast<int>(wParam)); });
+        return 0;
+    case WM_CONTEXTMENU:
+        if (onContextMenu) {
+            std::optional<POINT> screen;
+            // From the keyboard both coordinates read -1.
+            if (GET_X_LPARAM(lParam) != -1 || GET_Y_LPARAM(lParam) != -1) {
+                screen = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                POINT client = *screen;
+                ::ScreenToClient(hwnd(), &client);
+                RECT area{};
+                ::GetClientRect(hwnd(), &area);
+                if (!::PtInRect(&area, client))
+                    break; // the title bar and frame: the system menu
+            }
+            const auto source = reinterpret_cast<HWND>(wParam);
+            Guarded([&] { onContextMenu(source, screen); });
+            return 0;
+        }
+        break;
     case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wParam);
         return 0;
@@ -160,6 +194,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::DestroyWindow(hwnd());
         return 0;
     case WM_DESTROY:
+        UnregisterHotKeys();
         ::PostQuitMessage(0);
         return 0;
     default:

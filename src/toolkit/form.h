@@ -3,9 +3,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "toolkit/win_handles.h"
 #include "toolkit/window.h"
 
 namespace toolkit {
@@ -19,6 +21,13 @@ public:
     std::function<void()> onClose;
     MouseDownHandler onMouseDown;
     std::function<void()> onDblClick;
+    // A hotkey of RegisterHotKey came in, by its id.
+    std::function<void(int id)> onHotKey;
+    // A context menu is asked for on the client area: by a right click on the form itself or
+    // on a child that leaves the request to its parent (`source` is the window clicked), at
+    // `screen`; from the keyboard (Shift+F10, the menu key) `screen` is empty. A right click
+    // on the title bar keeps its system menu.
+    std::function<void(HWND source, std::optional<POINT> screen)> onContextMenu;
 
     // Creates the window hidden, at the screen origin, with the given client size.
     void Create(const wchar_t* className, const std::wstring& caption, int clientWidth,
@@ -38,6 +47,11 @@ public:
     // Switches the frame in place: the outer rectangle stays, the client area changes.
     void SetBorder(Border border);
 
+    // A system-wide hotkey on this window, released when the window is destroyed. False when
+    // the combination is taken: another program (or this one) holds it, or the system keeps it.
+    bool RegisterHotKey(int id, UINT modifiers, UINT virtualKey);
+    void UnregisterHotKeys() noexcept;
+
     // Push buttons take part in the focus-change rule.
     void RegisterPushButton(PushButtonBase& button);
     void UnregisterPushButton(PushButtonBase& button);
@@ -54,6 +68,7 @@ private:
     Border border_ = Border::Sizeable;
     HFONT font_ = nullptr;
     std::vector<PushButtonBase*> pushButtons_;
+    std::vector<UniqueHotKey> hotKeys_;
 };
 
 } // namespace toolkit

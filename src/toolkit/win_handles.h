@@ -45,6 +45,20 @@ using UniqueSelection = UniqueHandle<void*, SelectBack>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ReleaseWith<::ImageList_Destroy>>;
 using UniqueStream = UniqueHandle<IStream*, ReleaseComObject>;
 using UniqueWindow = UniqueHandle<HWND, ReleaseWith<::DestroyWindow>>;
+using UniqueMenu = UniqueHandle<HMENU, ReleaseWith<::DestroyMenu>>;
+// A system-wide hotkey of a window: the owner holds the window, the release its id.
+struct UnregisterHotKeyId {
+    int id = 0;
+    void operator()(HWND window) const noexcept { ::UnregisterHotKey(window, id); }
+};
+using UniqueHotKey = UniqueHandle<HWND, UnregisterHotKeyId>;
+
+// RegisterHotKey; an empty owner when the combination is taken (or cannot be registered).
+inline UniqueHotKey RegisterHotKeyOwned(HWND window, int id, UINT modifiers, UINT virtualKey) {
+    if (!::RegisterHotKey(window, id, modifiers, virtualKey))
+        return UniqueHotKey(nullptr, UnregisterHotKeyId{id});
+    return UniqueHotKey(window, UnregisterHotKeyId{id});
+}
 
 inline UniqueWindowDc GetWindowDc(HWND window) {
     return UniqueWindowDc(::GetDC(window), ReleaseWindowDc{window});

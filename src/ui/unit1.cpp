@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "link/delivery.h"
+#include "link/held_modifiers.h"
 #include "link/win32_port.h"
 #include "panel_identity.h"
 #include "toolkit/application.h"
@@ -9,6 +10,7 @@
 #include "ui/compose.h"
 #include "ui/frame_geometry.h"
 #include "ui/heading_display.h"
+#include "ui/tiller_menu.h"
 
 namespace quarnel {
 namespace {
@@ -18,6 +20,8 @@ using toolkit::MouseButton;
 using toolkit::Wide;
 
 constexpr COLORREF kPureBlue = RGB(0, 0, 255);
+// The status line's ink while the last delivery found no game client to type into.
+constexpr COLORREF kNoClientGrey = RGB(128, 128, 128);
 constexpr int kFirstControlId = 100;
 
 // The form as the frame steps see it.
@@ -44,6 +48,20 @@ private:
     toolkit::Form& form_;
 };
 
+// An item's id is its phrase's place in `commands`, from 1.
+void AddMenuEntry(toolkit::PopupMenu& menu, const TillerMenuEntry& entry,
+                  std::vector<std::u16string>& commands) {
+    if (entry.submenu.empty()) {
+        commands.push_back(entry.command);
+        menu.AddItem(static_cast<UINT>(commands.size()), Wide(entry.caption));
+        return;
+    }
+    toolkit::PopupMenu submenu;
+    for (const TillerMenuEntry& item : entry.submenu)
+        AddMenuEntry(submenu, item, commands);
+    menu.AddSubmenu(Wide(entry.caption), std::move(submenu));
+}
+
 } // namespace
 
 void TForm1::CreateAndShow() {
@@ -62,6 +80,10 @@ void TForm1::CreateHidden() {
     onClose = [this] { FormClose(); };
     onMouseDown = [this](MouseButton button, int x, int y) { FormMouseDown(button, x, y); };
     onDblClick = [this] { FormDblClick(); };
+    onHotKey = [this](int id) { FormHotKey(id); };
+    onContextMenu = [this](HWND source, std::optional<POINT> screen) {
+        FormContextPopup(source, screen);
+    };
     CreateControls();
     FormCreate();
 }
@@ -158,15 +180,16 @@ std::array<CommandButton*, 16> TForm1::CommandButtons() {
 }
 
 void TForm1::FormCreate() {
-    ApplyStartSettings();
+    const SettingsImage settings = ApplyStartSettings();
     cb1Change();
     FillDirectionTable();
     Btn_L9.SetText(L"Turn\r\nLeft");
     Btn_18.SetText(L"Turn\r\nAround");
     Btn_R9.SetText(L"Turn\r\nRight");
+    RegisterHotkeys(settings);
 }
 
-void TForm1::ApplyStartSettings() {
+SettingsImage TForm1::ApplyStartSettings() {
     SettingsImage settings;
     try {
         settings = LoadSettingsFile(SettingsFileName());
@@ -180,6 +203,17 @@ void TForm1::ApplyStartSettings() {
     ApplyStartGeometry(frame, settings,
                        {workArea.right - workArea.left, workArea.bottom - workArea.top},
                        [this](int heading) { cb1.SetItemIndex(heading); });
+    return settings;
+}
+
+void TForm1::RegisterHotkeys(const SettingsImage& settings) {
+    hotkeys_ = HotkeyTable(ReadHotkeySettings(settings));
+    for (const HotkeyRegistration& key : hotkeys_.registrations()) {
+        // One command per press: holding the keys does not repeat it.
+        const bool registered =
+            RegisterHotKey(key.id, key.key.modifiers | MOD_NOREPEAT, key.key.virtualKey);
+        hotkeys_.SetRegistered(key.id, registered);
+    }
 }
 
 void TForm1::SaveSettings() {
@@ -215,7 +249,7 @@ void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button
     CommandPress press;
     press.code = std::u16string_view(reinterpret_cast<const char16_t*>(code.data()), code.size());
     press.heading = cb1.ItemIndex();
-    press.speed = RBtn_3.Checked() ? Speed::One : RBtn_2.Checked() ? Speed::Slow : Speed::High;
+    press.speed = SelectedSpeed();
     press.button = button == MouseButton::Right    ? PressedButton::Right
                    : button == MouseButton::Middle ? PressedButton::Middle
                                                    : PressedButton::Left;
@@ -223,13 +257,62 @@ void TForm1::Btn_00MouseDown(toolkit::PushButtonBase& sender, MouseButton button
     press.alt = held(VK_MENU);
     press.shift = held(VK_SHIFT);
 
-    const ComposedCommands commands = ComposeCommands(press, sList);
-    if (commands.heading != press.heading)
+    ApplyCommands(ComposeCommands(press, sList), press.heading, RaisePanel::Yes);
+}
+
+Speed TForm1::SelectedSpeed() const {
+    return RBtn_3.Checked() ? Speed::One : RBtn_2.Checked() ? Speed::Slow : Speed::High;
+}
+
+void TForm1::ApplyCommands(const ComposedCommands& commands, int heading, RaisePanel raisePanel) {
+    if (commands.heading != heading)
         cb1.SetItemIndex(commands.heading);
     if (commands.relabel)
         cb1Change();
     for (const std::u16string& text : commands.texts)
-        ComSendMessage(text);
+        ComSendMessage(text, raisePanel);
+}
+
+void TForm1::FormHotKey(int id) {
+    const std::optional<HotkeyCommand> command = hotkeys_.CommandOf(id);
+    if (!command)
+        return;
+    // The Ctrl+Alt of the hotkey must not reach the game with the paste and Enter.
+    LetGoOfHeldModifiers();
+    const int heading = cb1.ItemIndex();
+    ApplyCommands(ComposeHotkey(*command, heading, SelectedSpeed(), sList), heading,
+                  RaisePanel::No);
+}
+
+toolkit::PopupMenu TForm1::BuildTillerMenu(std::vector<std::u16string>& commands) const {
+    commands.clear();
+    toolkit::PopupMenu menu;
+    for (const TillerMenuEntry& entry : TillerMenuEntries())
+        AddMenuEntry(menu, entry, commands);
+    menu.AddSeparator();
+    toolkit::PopupMenu list;
+    for (const std::u16string& line : hotkeys_.ListLines())
+        list.AddInfo(Wide(line));
+    menu.AddSubmenu(Wide(kHotkeyListCaption), std::move(list));
+    return menu;
+}
+
+void TForm1::FormContextPopup(HWND source, std::optional<POINT> screen) {
+    // A right click counts on free space and on the status line only (a command button's
+    // right click is a command); the menu key counts wherever the focus is.
+    if (screen && source != hwnd() && source != lblMes.hwnd())
+        return;
+    if (!screen) {
+        // From the keyboard: under the status line.
+        POINT corner{0, lblMes.Height()};
+        ::ClientToScreen(lblMes.hwnd(), &corner);
+        screen = corner;
+    }
+    std::vector<std::u16string> commands;
+    const toolkit::PopupMenu menu = BuildTillerMenu(commands);
+    const UINT chosen = menu.Track(hwnd(), *screen);
+    if (chosen >= 1 && chosen <= commands.size())
+        ComSendMessage(commands[chosen - 1]);
 }
 
 void TForm1::cbSlimClick() {
@@ -256,16 +339,19 @@ void TForm1::FormMouseDown(MouseButton button, int x, int y) {
                    static_cast<LPARAM>(static_cast<DWORD>((x & 0xFFFF) | ((y & 0xFFFF) << 16))));
 }
 
-void TForm1::ComSendMessage(std::u16string sTxt) {
+void TForm1::ComSendMessage(std::u16string sTxt, RaisePanel raisePanel) {
     lblMes.SetText(Wide(sTxt));
     Win32GameLinkPort port(toolkit::Application::Instance().hwnd());
     PutOnClipboard(port, sTxt);
-    FindUOandPase();
+    FindUOandPase(raisePanel);
 }
 
-void TForm1::FindUOandPase() {
+// A quiet sign instead of a message: the status line turns grey while no client was
+// reached, and blue again with the next delivery that reaches one.
+void TForm1::FindUOandPase(RaisePanel raisePanel) {
     Win32GameLinkPort port(toolkit::Application::Instance().hwnd());
-    PasteIntoGameClient(port);
+    const GameClient reached = PasteIntoGameClient(port, raisePanel);
+    lblMes.SetColor(reached == GameClient::None ? kNoClientGrey : kPureBlue);
 }
 
 } // namespace quarnel

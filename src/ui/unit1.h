@@ -2,14 +2,21 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/settings_image.h"
 #include "controls/aero_buttons.h"
+#include "link/delivery.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/push_button_base.h"
 #include "toolkit/win_handles.h"
+#include "ui/compose.h"
 #include "ui/frame_geometry.h"
+#include "ui/hotkeys.h"
 
 namespace quarnel {
 
@@ -35,10 +42,20 @@ public:
     void cbSlimClick();
     void FormDblClick();
     void FormMouseDown(toolkit::MouseButton button, int x, int y);
+    // A hotkey: its command, delivered with the game left in front.
+    void FormHotKey(int id);
+    // A right click on free space or on the status line, or the menu key: the tiller menu.
+    void FormContextPopup(HWND source, std::optional<POINT> screen);
 
-    // Delivery of one command text to the game client.
-    void ComSendMessage(std::u16string sTxt);
-    void FindUOandPase();
+    // Delivery of one command text to the game client. A delivery started by a hotkey does
+    // not raise the panel at its end.
+    void ComSendMessage(std::u16string sTxt, RaisePanel raisePanel = RaisePanel::Yes);
+    void FindUOandPase(RaisePanel raisePanel = RaisePanel::Yes);
+
+    // The tiller menu as the right click shows it; `commands` receives the phrase of each
+    // item id (id - 1).
+    toolkit::PopupMenu BuildTillerMenu(std::vector<std::u16string>& commands) const;
+    const HotkeyTable& hotkeys() const noexcept { return hotkeys_; }
 
 private:
     // Declared before the controls that use them, so that the controls are destroyed first.
@@ -63,8 +80,15 @@ public:
 
 private:
     void CreateControls();
-    void ApplyStartSettings();
+    // The settings image read at start (empty when it could not be read), applied.
+    SettingsImage ApplyStartSettings();
     void FillDirectionTable();
+    // Registers the hotkeys that the image's [Hotkeys] section (or the defaults) name; a key
+    // another program holds is only marked taken.
+    void RegisterHotkeys(const SettingsImage& settings);
+    Speed SelectedSpeed() const;
+    // A composition's outcome: the new heading, the relabelling, then each text delivered.
+    void ApplyCommands(const ComposedCommands& commands, int heading, RaisePanel raisePanel);
     // Fresh image from disk, the geometry and heading written in, the file rewritten.
     void SaveSettings();
 
@@ -73,6 +97,8 @@ private:
 
     // Client size and frame offsets kept while borderless mode is on.
     BorderlessState borderless_;
+
+    HotkeyTable hotkeys_;
 };
 
 } // namespace quarnel

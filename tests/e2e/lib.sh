@@ -26,7 +26,11 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-helper() { wine "$WINHELPER_EXE" "$@" 2>/dev/null | tr -d '\r'; }
+# winhelper with its exit code kept; what Wine printed for it is kept for the diagnostics.
+helper() {
+    wine "$WINHELPER_EXE" "$@" 2>>"$E2E_DIR/helper.err" | tr -d '\r'
+    return "${PIPESTATUS[0]}"
+}
 
 # Polls CMD every 50 ms until it succeeds, for at most SECONDS (default 10).
 wait_until() {
@@ -41,7 +45,7 @@ wait_until() {
 
 # Starts the panel in the background; sets PANEL_PID and waits for its window.
 start_panel() {
-    wine "$PANEL_EXE" >/dev/null 2>&1 &
+    wine "$PANEL_EXE" >>"$E2E_DIR/panel.err" 2>&1 &
     PANEL_PID=$!
     E2E_PIDS+=("$PANEL_PID")
     helper wait TForm1 20000 >/dev/null || fail_now "the panel did not appear"
@@ -57,12 +61,20 @@ close_panel() {
 # Screen rectangle of the child with control id ID (or of the label whose text is ID's
 # second form "label:TEXT"): prints "x y w h".
 child_rect() {
-    local key=$1
+    local key=$1 children status=0 rect
+    children=$(helper children TForm1) || status=$?
     if [[ $key == label:* ]]; then
-        helper children TForm1 | awk -v t="\"${key#label:}\"" '$2=="TLabel" && substr($0, index($0, "\"")) == t { print $3, $4, $5, $6; exit }'
+        rect=$(awk -v t="\"${key#label:}\"" '$2=="TLabel" && substr($0, index($0, "\"")) == t { print $3, $4, $5, $6; exit }' <<<"$children")
     else
-        helper children TForm1 | awk -v id="$key" '$1==id { print $3, $4, $5, $6; exit }'
+        rect=$(awk -v id="$key" '$1==id { print $3, $4, $5, $6; exit }' <<<"$children")
     fi
+    if [[ -z $rect ]]; then
+        # Worth seeing whole: what winhelper listed, and how it ended.
+        echo "  winhelper children (exit $status):" >&2
+        sed 's/^/    /' <<<"$children" >&2
+        return 1
+    fi
+    echo "$rect"
 }
 
 # Text of the child with control id ID ("|" for each line-break character).
@@ -89,13 +101,24 @@ check() {
     fi
 }
 
+# What Wine said about the panel (a crash report, for one) and what the practice client
+# received, shown after a failure.
+show_diagnostics() {
+    [ -s "$E2E_DIR/panel.err" ] && sed 's/^/  panel: /' "$E2E_DIR/panel.err" | tail -n 40
+    [ -s "$E2E_DIR/practice.log" ] && sed 's/^/  client: /' "$E2E_DIR/practice.log" | tail -n 80
+    [ -s "$E2E_DIR/helper.err" ] && sed 's/^/  winhelper: /' "$E2E_DIR/helper.err" | tail -n 20
+    return 0
+}
+
 fail_now() {
     echo "FAILED: $*"
+    show_diagnostics
     exit 1
 }
 
 # Prints the closing line and exits with the result.
 finish() {
+    ((E2E_FAILURES == 0)) || show_diagnostics
     echo "$E2E_PASSES passed, $E2E_FAILURES failed"
     ((E2E_FAILURES == 0))
 }

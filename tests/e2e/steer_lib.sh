@@ -18,12 +18,42 @@ start_practice() {
     : >"$PRACTICE_LOG"
     local class="Ultima Online"
     [[ " $* " == *" --fallback "* ]] && class=UOWIN
+    [[ " $* " == *" --classicuo "* ]] && class=SDL_app
+    [[ " $* " == *" --orion "* ]] && class="Orion UO Client"
     # shellcheck disable=SC2086 # the mode's arguments are words
     wine "$PRACTICE_EXE" "$@" ${PRACTICE_MODE_ARGS:-} --log "Z:${PRACTICE_LOG//\//\\}" >/dev/null 2>&1 &
     PRACTICE_PID=$!
     E2E_PIDS+=("$PRACTICE_PID")
     helper wait "$class" 20000 >/dev/null || fail_now "the practice client did not appear"
 }
+
+# Ends the practice client started last and waits until its process is gone.
+stop_practice() {
+    kill "$PRACTICE_PID" 2>/dev/null || true
+    wait "$PRACTICE_PID" 2>/dev/null || true
+}
+
+# The decoy: another program's SDL window, in front of the others, with a log of its own.
+DECOY_LOG="$E2E_DIR/decoy.log"
+start_decoy() {
+    : >"$DECOY_LOG"
+    wine "$PRACTICE_EXE" --decoy --log "Z:${DECOY_LOG//\//\\}" >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    wait_until 20 bash -c "wine '$WINHELPER_EXE' top SDL_app 2>/dev/null | grep -q 'Practice Decoy'" ||
+        fail_now "the decoy did not appear"
+}
+
+# Whether the status line's ink is "blue" or "grey", from the screen.
+status_ink() {
+    local x y w h
+    read -r x y w h < <(helper children TForm1 | awk '$2=="TLabel" { print $3, $4, $5, $6; exit }')
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- 2>/dev/null |
+        awk -F'[(),]' 'NR > 1 { r = $3 + 0; g = $4 + 0; b = $5 + 0
+            if (b > r + 16) blue++; else if (r == g && g == b && r < 200) grey++ }
+            END { print (blue > 0 ? "blue" : grey > 0 ? "grey" : "none") }'
+}
+
+status_ink_is() { [[ $(status_ink) == "$1" ]]; }
 
 # Presses a command button by name with mouse button 1 (left), 2 (middle) or 3 (right).
 press() { click_child "${PANEL_ID[$1]}" "${2:-1}"; }
@@ -41,13 +71,31 @@ received() { sed -n 's/^line //p' "$PRACTICE_LOG"; }
 received_count() { received | wc -l; }
 # Waits until the client has received at least N lines.
 wait_received() { wait_until "${2:-10}" bash -c "(( \$(sed -n 's/^line //p' '$PRACTICE_LOG' | wc -l) >= $1 ))"; }
+# One command at a time: after a press, waits for its line(s) ("a|b" for two) and compares
+# them with the last lines received. `sent` counts the lines expected so far.
+sent=0
+expect_after() {
+    local what=$1 want=$2 count
+    count=$(tr -cd '|' <<<"$want" | wc -c)
+    sent=$((sent + count + 1))
+    wait_received "$sent" || true
+    check "$what" equals "$(last_received $((count + 1)))" "$want"
+}
+
 # The last N received lines joined with "|".
 last_received() { received | tail -n "$1" | paste -sd'|'; }
 
 # The text column of a "winhelper children" line.
 text_column() { awk "$1"' { s=$0; for (i = 0; i < 9; i++) sub(/^[^ ]+ /, "", s); gsub(/^"|"$/, "", s); print s; exit }'; }
 # The status line's text (the first label of the panel).
-status_line() { helper children TForm1 | text_column '$2=="TLabel"'; }
+status_line() {
+    local children text
+    children=$(helper children TForm1)
+    text=$(text_column '$2=="TLabel"' <<<"$children")
+    # An empty status line is worth seeing whole: which windows winhelper saw, and how.
+    [[ -n $text ]] || sed 's/^/  children: /' <<<"$children" >&2
+    printf '%s\n' "$text"
+}
 # The heading selector's index.
 heading_index() { helper children TForm1 | awk -v id="${PANEL_ID[cb1]}" '$1==id { print $9; exit }'; }
 # The caption of a button (line breaks shown as "||").

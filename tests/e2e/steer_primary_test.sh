@@ -7,15 +7,6 @@ source "$(dirname "$0")/steer_lib.sh"
 start_practice
 start_panel
 
-# One command at a time: press, wait for the line, compare.
-sent=0
-expect_after() {
-    local what=$1 want=$2 count
-    count=$(tr -cd '|' <<<"$want" | wc -c)
-    sent=$((sent + count + 1))
-    wait_received "$sent" || true
-    check "$what" equals "$(last_received $((count + 1)))" "$want"
-}
 
 press Btn_01 1
 expect_after "left click on the top button sends Forward" "Forward"

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/memory_surface.h"
 #include "toolkit/application.h"
 #include "toolkit/error.h"
 #include "toolkit/win_handles.h"
@@ -286,6 +287,85 @@ TEST(GameLinkPort, PrimaryDeliveryPastesAndSubmitsIntoTheChatLine) {
         ::Sleep(50);
     }
     EXPECT_EQ(g_submitted, L"Forward;");
+}
+
+// A window of SDL's class in this process, as ClassicUO or any other SDL program shows one.
+OwnedWindow MakeSdlWindow(const wchar_t* caption) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = ::DefWindowProcW;
+    windowClass.lpszClassName = L"SDL_app";
+    ::RegisterClassExW(&windowClass);
+    return OwnedWindow(::CreateWindowExW(0, L"SDL_app", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                         20, 20, 200, 100, nullptr, nullptr, nullptr, nullptr));
+}
+
+TEST(GameLinkPort, ClassNameAndProcessImageOfAWindow) {
+    OwnedWindow window = MakeSdlWindow(L"Sailor - ClassicUO - 1.0.0");
+    Win32GameLinkPort port(nullptr);
+    const quarnel::LinkWindow link = quarnel::ToLinkWindow(window.get());
+    EXPECT_EQ(port.ClassName(link), u"SDL_app");
+    wchar_t own[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, own, MAX_PATH);
+    const std::u16string image = port.ProcessImagePath(link);
+    std::u16string ownName(reinterpret_cast<const char16_t*>(own));
+    ownName = ownName.substr(ownName.find_last_of(u"\\/") + 1);
+    ASSERT_GE(image.size(), ownName.size());
+    EXPECT_EQ(image.substr(image.size() - ownName.size()), ownName) << "not this test's image";
+    EXPECT_NE(image.find(u'\\'), std::u16string::npos) << "not a full path";
+
+    HWND gone = window.get();
+    window.reset();
+    EXPECT_EQ(port.ClassName(quarnel::ToLinkWindow(gone)), u"");
+    EXPECT_EQ(port.ProcessImagePath(quarnel::ToLinkWindow(gone)), u"");
+}
+
+// The status line's ink: pixels leaning to blue, and grey ones (other than the face).
+struct Ink {
+    int blue = 0, grey = 0;
+};
+Ink StatusLineInk(quarnel::TForm1& form) {
+    testing_support::MemorySurface surface(190, 17);
+    ::SendMessageW(form.lblMes.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.dc()),
+                   PRF_CLIENT);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    Ink ink;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x) {
+            const COLORREF pixel = surface.Pixel(x, y);
+            if (pixel == face)
+                continue;
+            if (GetBValue(pixel) > GetRValue(pixel) + 16)
+                ++ink.blue;
+            else if (GetRValue(pixel) == GetGValue(pixel) && GetGValue(pixel) == GetBValue(pixel))
+                ++ink.grey;
+        }
+    return ink;
+}
+
+TEST(TForm1Delivery, StatusLineTurnsGreyWhileNoClientIsReached) {
+    toolkit::Application::Instance().Initialize();
+    quarnel::TForm1 form;
+    form.CreateHidden();
+    form.lblMes.SetText(L"WWWW");
+    const Ink atStart = StatusLineInk(form);
+    EXPECT_GT(atStart.blue, 0);
+    EXPECT_EQ(atStart.grey, 0);
+
+    // Another SDL program is no client: nothing is typed, and the line says so.
+    const OwnedWindow decoy = MakeSdlWindow(L"RetroArch");
+    form.ComSendMessage(u"Forward");
+    EXPECT_EQ(form.lblMes.Text(), L"Forward");
+    const Ink noClient = StatusLineInk(form);
+    EXPECT_GT(noClient.grey, 0);
+    EXPECT_EQ(noClient.blue, 0);
+
+    const OwnedWindow client = MakeSdlWindow(L"Sailor - ClassicUO - 1.0.0");
+    form.ComSendMessage(u"Stop");
+    EXPECT_EQ(form.lblMes.Text(), L"Stop");
+    const Ink reached = StatusLineInk(form);
+    EXPECT_GT(reached.blue, 0);
+    EXPECT_EQ(reached.grey, 0);
 }
 
 // TForm1's delivery methods: the status line first, then the clipboard.

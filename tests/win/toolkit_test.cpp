@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/push_button_base.h"
 #include "toolkit/win_handles.h"
 
@@ -225,6 +227,68 @@ TEST_F(ToolkitTest, ClientSizeSettersKeepTheTopLeftCorner) {
     EXPECT_EQ(form.ClientHeight(), 321);
     EXPECT_EQ(form.Left(), 40);
     EXPECT_EQ(form.Top(), 50);
+}
+
+TEST_F(ToolkitTest, HotkeysReachTheFormAndAreReleasedWithTheWindow) {
+    constexpr UINT kKey = VK_F13; // no other program of the test wants it
+    std::vector<int> ids;
+    form.onHotKey = [&](int id) { ids.push_back(id); };
+    ASSERT_TRUE(form.RegisterHotKey(7, MOD_CONTROL | MOD_ALT, kKey));
+    EXPECT_FALSE(form.RegisterHotKey(8, MOD_CONTROL | MOD_ALT, kKey)) << "the same keys twice";
+    EXPECT_FALSE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, kKey)) << "held by the form";
+    ::SendMessageW(form.hwnd(), WM_HOTKEY, 7, MAKELPARAM(MOD_CONTROL | MOD_ALT, kKey));
+    EXPECT_EQ(ids, std::vector<int>{7});
+    ::DestroyWindow(form.hwnd());
+    EXPECT_TRUE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, kKey)) << "released";
+    ::UnregisterHotKey(nullptr, 9);
+}
+
+TEST_F(ToolkitTest, ContextMenuRequestsOnTheClientAreaReachTheForm) {
+    std::vector<std::wstring> events;
+    form.onContextMenu = [&](HWND source, std::optional<POINT> screen) {
+        const wchar_t* from = source == label.hwnd()  ? L"label"
+                              : source == form.hwnd() ? L"form"
+                                                      : L"?";
+        events.push_back(std::wstring(from) + (screen ? L" at " + std::to_wstring(screen->x) +
+                                                            L"," + std::to_wstring(screen->y)
+                                                      : L" from the keyboard"));
+    };
+    POINT inside{250, 150};
+    ::ClientToScreen(form.hwnd(), &inside);
+    const LPARAM at = MAKELPARAM(inside.x, inside.y);
+    // A label leaves the request to its parent, as every window without a menu of its own.
+    ::SendMessageW(label.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label.hwnd()), at);
+    ::SendMessageW(form.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.hwnd()), at);
+    ::SendMessageW(form.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.hwnd()), -1);
+    RECT outer{};
+    ::GetWindowRect(form.hwnd(), &outer);
+    // Outside the client area the platform keeps it (nothing here: no window under it).
+    ::SendMessageW(form.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.hwnd()),
+                   MAKELPARAM(outer.right + 50, outer.bottom + 50));
+    const std::wstring point = std::to_wstring(inside.x) + L"," + std::to_wstring(inside.y);
+    const std::vector<std::wstring> expected = {L"label at " + point, L"form at " + point,
+                                                L"form from the keyboard"};
+    EXPECT_EQ(events, expected);
+}
+
+TEST(PopupMenus, ItemsInfoLinesAndSubmenus) {
+    toolkit::PopupMenu menu;
+    menu.AddItem(1, L"Raise & Lower");
+    menu.AddSeparator();
+    toolkit::PopupMenu list;
+    list.AddInfo(L"Up\tCtrl+Alt+Num8");
+    menu.AddSubmenu(L"Hotkeys", std::move(list));
+    ASSERT_EQ(::GetMenuItemCount(menu.handle()), 3);
+    wchar_t text[64] = {};
+    ::GetMenuStringW(menu.handle(), 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"Raise && Lower") << "an ampersand is shown, not a mnemonic";
+    EXPECT_EQ(::GetMenuItemID(menu.handle(), 0), 1u);
+    EXPECT_TRUE(::GetMenuState(menu.handle(), 1, MF_BYPOSITION) & MF_SEPARATOR);
+    HMENU submenu = ::GetSubMenu(menu.handle(), 2);
+    ASSERT_NE(submenu, nullptr);
+    ::GetMenuStringW(submenu, 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"Up\tCtrl+Alt+Num8");
+    EXPECT_TRUE(::GetMenuState(submenu, 0, MF_BYPOSITION) & MF_DISABLED);
 }
 
 TEST(UniqueHandles, SelectionIsPutBackAndObjectsFreed) {

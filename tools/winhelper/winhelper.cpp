@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/utf8.h"
-#include "toolkit/wide.h"
+#include "shared/utf8.h"
 
 namespace {
 
 // UTF-8 on one line: line breaks become "|".
 std::string Utf8(const std::wstring& text) {
-    std::string out = quarnel::EncodeUtf8(toolkit::FromWide(text));
+    std::string out = shared::Utf8(text);
     for (char& c : out)
         if (c == '\r' || c == '\n')
             c = '|';
@@ -61,6 +60,15 @@ int Top(const std::wstring& className) {
     return all.empty() ? 1 : 0;
 }
 
+// Any top-level window of the class that is visible (a program may keep hidden ones too).
+bool VisibleOfClassExists(const std::wstring& className) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, className.c_str(), nullptr);
+         window != nullptr; window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr))
+        if (::IsWindowVisible(window))
+            return true;
+    return false;
+}
+
 // Asks `found` every 50 ms until it answers true or `milliseconds` have passed.
 template <typename Found> bool PollFor(int milliseconds, Found found) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
@@ -74,9 +82,8 @@ template <typename Found> bool PollFor(int milliseconds, Found found) {
 int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
     return PollFor(milliseconds,
                    [&] {
-                       HWND window = ::FindWindowW(className.c_str(), nullptr);
-                       return untilGone ? window == nullptr
-                                        : window != nullptr && ::IsWindowVisible(window);
+                       return untilGone ? ::FindWindowW(className.c_str(), nullptr) == nullptr
+                                        : VisibleOfClassExists(className);
                    })
                ? 0
                : 1;
@@ -185,6 +192,39 @@ int WorkArea() {
     return 0;
 }
 
+int Activate(const std::wstring& className) {
+    HWND window = First(className);
+    if (window == nullptr)
+        return 1;
+    ::BringWindowToTop(window);
+    ::SetForegroundWindow(window);
+    return 0;
+}
+
+int Foreground() {
+    HWND window = ::GetForegroundWindow();
+    if (window == nullptr)
+        return 1;
+    std::printf("%s\n", Utf8(ClassOf(window)).c_str());
+    return 0;
+}
+
+int HoldHotKey(UINT modifiers, UINT virtualKey, int milliseconds) {
+    if (!::RegisterHotKey(nullptr, 1, modifiers, virtualKey))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
+    }
+    ::UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     const char* arguments; // as the usage shows them
@@ -195,6 +235,9 @@ struct Command {
 
 int Number(const wchar_t* text) {
     return _wtoi(text);
+}
+UINT Hex(const wchar_t* text) {
+    return static_cast<UINT>(wcstoul(text, nullptr, 16));
 }
 
 const Command kCommands[] = {
@@ -226,17 +269,22 @@ const Command kCommands[] = {
     {L"clip", "", "prints the clipboard's Unicode text", 0,
      [](wchar_t**) { return PrintClipboard(); }},
     {L"held", "VK", "exit code 0 when GetAsyncKeyState reports VK (hex) held", 1,
-     [](wchar_t** a) {
-         return ::GetAsyncKeyState(static_cast<int>(wcstoul(a[0], nullptr, 16))) < 0 ? 0 : 1;
-     }},
+     [](wchar_t** a) { return ::GetAsyncKeyState(static_cast<int>(Hex(a[0]))) < 0 ? 0 : 1; }},
     {L"workarea", "", "the work area (SPI_GETWORKAREA): x y w h", 0,
      [](wchar_t**) { return WorkArea(); }},
+    {L"activate", "CLASS", "makes the first CLASS window the foreground window", 1,
+     [](wchar_t** a) { return Activate(a[0]); }},
+    {L"foreground", "", "the class name of the foreground window", 0,
+     [](wchar_t**) { return Foreground(); }},
+    {L"holdhotkey", "MODS VK MS",
+     "registers the hotkey (hex RegisterHotKey flags and key), prints \"held\", keeps it MS ms", 3,
+     [](wchar_t** a) { return HoldHotKey(Hex(a[0]), Hex(a[1]), Number(a[2])); }},
 };
 
 int Usage() {
     std::fprintf(stderr, "usage: winhelper COMMAND [ARGUMENTS]\n");
     for (const Command& command : kCommands)
-        std::fprintf(stderr, "  %-9s %-24s %s\n", Utf8(command.name).c_str(), command.arguments,
+        std::fprintf(stderr, "  %-10s %-23s %s\n", Utf8(command.name).c_str(), command.arguments,
                      command.what);
     return 2;
 }
