@@ -24,15 +24,15 @@ bool AnswerCommand(UINT message, WPARAM wParam, WORD code, const std::function<v
 
 // --- Label -----------------------------------------------------------------------------
 
-void Label::Create(HWND parent, const std::wstring& caption, int x, int y, int width, int height,
-                   Align align) {
+void Label::Create(HWND parent, const std::wstring& caption, Bounds bounds, Align align, int id) {
     align_ = align;
     RegisterOwnClass(kLabelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr, nullptr);
     CreateOwn({.className = kLabelClass,
                .text = caption,
                .style = WS_CHILD | WS_VISIBLE,
-               .bounds = {x, y, width, height},
-               .parent = parent});
+               .bounds = bounds,
+               .parent = parent,
+               .id = id});
 }
 
 void Label::SetColor(COLORREF color) {
@@ -100,16 +100,17 @@ void RadioGroup::Check(RadioButton& checked) {
     }
 }
 
-void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x, int y,
-                         int width, int height, bool checked) {
+void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, Bounds bounds,
+                         bool checked, int id) {
     group_ = &group;
     // Each radio checks itself and unchecks its group through RadioGroup, so the platform's
     // own group search (WS_GROUP boundaries) plays no part.
     CreateNative({.className = L"BUTTON",
                   .text = caption,
                   .style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
-                  .bounds = {x, y, width, height},
-                  .parent = parent});
+                  .bounds = bounds,
+                  .parent = parent,
+                  .id = id});
     group.Add(*this);
     if (checked)
         group.Check(*this);
@@ -131,13 +132,13 @@ bool RadioButton::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& 
 
 // --- Check box -------------------------------------------------------------------------
 
-void CheckBox::Create(HWND parent, const std::wstring& caption, int x, int y, int width,
-                      int height) {
+void CheckBox::Create(HWND parent, const std::wstring& caption, Bounds bounds, int id) {
     CreateNative({.className = L"BUTTON",
                   .text = caption,
                   .style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
-                  .bounds = {x, y, width, height},
-                  .parent = parent});
+                  .bounds = bounds,
+                  .parent = parent,
+                  .id = id});
 }
 
 bool CheckBox::Checked() const {
@@ -158,12 +159,13 @@ bool CheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& res
 
 // --- Drop-down list --------------------------------------------------------------------
 
-void ComboBox::Create(HWND parent, int x, int y, int width, int height) {
+void ComboBox::Create(HWND parent, Bounds bounds, int id) {
     // The closed list takes its height from its font; the rest is the dropped-down list.
     CreateNative({.className = L"COMBOBOX",
                   .style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST,
-                  .bounds = {x, y, width, height + 200},
-                  .parent = parent});
+                  .bounds = {bounds.x, bounds.y, bounds.width, bounds.height + 200},
+                  .parent = parent,
+                  .id = id});
 }
 
 void ComboBox::AddItem(const std::wstring& text) {

@@ -20,6 +20,8 @@
 
 namespace quarnel {
 
+struct PanelControlRow;
+
 // The push button every command button is made of.
 using CommandButton = TAeroButton;
 
@@ -79,7 +81,19 @@ public:
     std::array<CommandButton*, 16> CommandButtons();
 
 private:
+    // The controls of the layout table, each named, placed, numbered and given its font.
     void CreateControls();
+    void CreateControl(CommandButton& button, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::RadioButton& button, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::CheckBox& box, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::ComboBox& list, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::Label& label, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    HFONT FontOfHeight(int height) const;
     // The settings image read at start (empty when it could not be read), applied.
     SettingsImage ApplyStartSettings();
     void FillDirectionTable();

@@ -293,9 +293,9 @@ TEST(AeroButton, FocusGivesTheDefaultLookWithoutTouchingTheButtonStyle) {
     ButtonHost host;
     auto& button = host.button();
     toolkit::CheckBox box;
-    box.Create(host.form().hwnd(), L"box", 10, 60, 80, 17);
+    box.Create(host.form().hwnd(), L"box", {10, 60, 80, 17});
     TAeroButton second;
-    second.Create(host.form(), L"Other", 100, 10, 75, 25);
+    second.Create(host.form(), L"Other", {100, 10, 75, 25});
     second.SetDefault(true);
     MessageLog log;
 
@@ -316,7 +316,7 @@ TEST(AeroButton, FocusGainAndLossInvalidate) {
     AeroAnswers answers(true);
     ButtonHost host;
     toolkit::CheckBox box;
-    box.Create(host.form().hwnd(), L"box", 10, 60, 80, 17);
+    box.Create(host.form().hwnd(), L"box", {10, 60, 80, 17});
     // The default button stays active whichever of the two has the focus, so only the focus
     // change itself marks it for repainting.
     host.button().SetDefault(true);

@@ -80,7 +80,7 @@ protected:
     ButtonHost host_;
     toolkit::UniqueTheme theme_;
     toolkit::CheckBox box_;
-    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", 10, 60, 80, 17); }
+    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", {10, 60, 80, 17}); }
 };
 
 struct ElementCase {
@@ -194,7 +194,7 @@ TEST_F(ThemedFace, GlassFrameCoveringTheButtonChangesTheFaceOnlyWithComposition)
 class ClassicFace : public ::testing::Test {
 protected:
     ClassicFace() : answers_(false) {}
-    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", 10, 60, 80, 17); }
+    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", {10, 60, 80, 17}); }
     void SetActive(bool active) {
         ::SetFocus(active ? host_.button().hwnd() : box_.hwnd());
         ASSERT_EQ(host_.button().DefaultLook(), active);

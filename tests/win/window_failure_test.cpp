@@ -69,7 +69,7 @@ TEST_F(WindowFailureTest, ControlThatCannotBeCreatedIsReported) {
     form.Create(L"WindowFailureForm", L"x", 100, 100);
     toolkit::CheckBox check;
     // A child window needs a parent: none given, creation fails.
-    EXPECT_FALSE(toolkit::Guarded([&] { check.Create(nullptr, L"check", 0, 0, 50, 17); }));
+    EXPECT_FALSE(toolkit::Guarded([&] { check.Create(nullptr, L"check", {0, 0, 50, 17}); }));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind(u"ウィンドウ \"BUTTON\" を作成できません。", 0), 0u);
     EXPECT_EQ(check.hwnd(), nullptr);
@@ -129,8 +129,8 @@ TEST_F(WindowFailureTest, ErrorEscapingAHandlerIsReportedOnceAndTheMessageHandle
     form.Create(L"WindowFailureForm", L"x", 200, 100);
     FailingSetText<toolkit::Label> own;       // our window class
     FailingSetText<toolkit::CheckBox> native; // a subclassed BUTTON
-    own.Create(form.hwnd(), L"before", 0, 0, 80, 14);
-    native.Create(form.hwnd(), L"before", 0, 20, 80, 17);
+    own.Create(form.hwnd(), L"before", {0, 0, 80, 14});
+    native.Create(form.hwnd(), L"before", {0, 20, 80, 17});
     for (toolkit::Window* window : std::vector<toolkit::Window*>{&own, &native}) {
         errors.clear();
         ::SendMessageW(window->hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"after"));
