@@ -5,6 +5,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bin="$root/build/mingw/bin"
 helper() { wine "$bin/winhelper.exe" "$@"; }
+. "$root/tools/screen-lib.sh"
 
 wine "$bin/PracticeClient.exe" >/dev/null 2>&1 &
 practice=$!
@@ -14,13 +15,7 @@ helper wait TForm1 20000 >/dev/null
 if [ "${1:-screenshot}" = screenshot ]; then
     helper wait "Ultima Online" 5000 >/dev/null
     # Let both windows finish painting: wait until two screenshots in a row agree.
-    previous=""
-    for _ in $(seq 1 40); do
-        import -window root -crop 760x760+0+0 +repage "$root/build/screenshot.png" 2>/dev/null
-        current=$(md5sum < "$root/build/screenshot.png")
-        [ "$current" = "$previous" ] && break
-        previous=$current
-    done
+    shoot_when_still "$root/build/screenshot.png" 760x760+0+0 || true
     echo "screenshot: build/screenshot.png"
     helper post TForm1 0x10 0 0 >/dev/null
     helper post "Ultima Online" 0x10 0 0 >/dev/null

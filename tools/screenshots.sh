@@ -15,6 +15,7 @@ fi
 
 bin="$root/build/mingw/bin"
 helper() { wine "$bin/winhelper.exe" "$@"; }
+. "$root/tools/screen-lib.sh"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
 was=$(wine reg query "$key" /v ThemeActive 2>/dev/null | tr -d '\r' |
       awk '/ThemeActive/ {print $3}')
@@ -33,15 +34,7 @@ shoot() { # theme-active output
     read -r _ x y w h _ < <(helper top TForm1 | tr -d '\r')
     # Wait until the shot has stayed the same for a second (10 shots 0.1 s apart): the panel
     # has finished painting and the leave has been seen. At most 15 s.
-    local previous="" current same=0
-    for _ in $(seq 1 150); do
-        import -window root -crop "${w}x${h}+${x}+${y}" +repage "$2" 2>/dev/null
-        current=$(md5sum < "$2")
-        if [ "$current" = "$previous" ]; then same=$((same + 1)); else same=0; fi
-        [ "$same" -ge 10 ] && break
-        previous=$current
-        sleep 0.1
-    done
+    shoot_when_still "$2" "${w}x${h}+${x}+${y}" 10 0.1 150 || true
     helper post TForm1 0x10 0 0 >/dev/null
     wait "$panel" || true
     echo "$2"

@@ -127,9 +127,9 @@ COMPASS_TEXT=("Forward" "Forward Right" "Right" "Back Right" "Back" "Back Left" 
 
 # Presses the compass buttons in turn ROUNDS times; prints the driver's progress lines.
 deliver() {
-    local rounds=$1 ids=() name
-    for name in "${COMPASS[@]}"; do ids+=("${PANEL_ID[$name]}"); done
-    helper deliver TForm1 "$(win_path "$PRACTICE_LOG")" "$rounds" "${ids[@]}" || true
+    local rounds=$1 ids="" name
+    for name in "${COMPASS[@]}"; do ids+=${ids:+,}${PANEL_ID[$name]}; done
+    helper deliver TForm1 "$(win_path "$PRACTICE_LOG")" "$rounds" "$ids" || true
 }
 
 # Compares what the client received with what the presses sent; prints "received lost

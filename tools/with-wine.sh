@@ -3,8 +3,21 @@
 # is given), a Wine prefix of the build's own, a persistent wineserver. Everything it
 # starts is stopped again when the command ends.
 #   tools/with-wine.sh [--keep-display] COMMAND [ARGS...]
+# --keep-display leaves a private Xvfb running afterwards and prints its DISPLAY, so that
+# what the command left on the screen can still be looked at (kill it by the printed pid).
 # Environment: QUARNEL_WINEPREFIX (default build/wineprefix), DISPLAY (optional).
 set -uo pipefail
+usage() { echo "usage: tools/with-wine.sh [--keep-display] COMMAND [ARGS...]" >&2; exit 2; }
+keep_display=0
+while [ $# -gt 0 ]; do
+    case $1 in
+    --keep-display) keep_display=1; shift ;;
+    --) shift; break ;;
+    -*) usage ;;
+    *) break ;;
+    esac
+done
+[ $# -gt 0 ] || usage
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(dirname "$here")
 
@@ -18,7 +31,12 @@ cleanup() {
     [ -n "$keeper_pid" ] && kill "$keeper_pid" 2>/dev/null
     wineserver -k >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] || return 0
+    if [ "$keep_display" = 1 ]; then
+        echo "with-wine: Xvfb stays on DISPLAY=$DISPLAY (pid $xvfb_pid)" >&2
+    else
+        kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM

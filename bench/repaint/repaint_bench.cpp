@@ -67,8 +67,8 @@ int wmain(int argc, wchar_t** argv) {
     for (quarnel::CommandButton* button : panel.CommandButtons()) {
         auto copy = std::make_unique<toolkit::PushButtonBase>();
         copy->SetTabStop(false);
-        copy->Create(stock, button->Text(), button->Left(), button->Top(), button->Width(),
-                     button->Height());
+        copy->Create(stock, button->Text(),
+                     {button->Left(), button->Top(), button->Width(), button->Height()});
         copy->SetFont(button->Font());
         glass.push_back(button->hwnd());
         plain.push_back(copy->hwnd());

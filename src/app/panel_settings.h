@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/settings_image.h"
+#include "panel_identity.h"
 
 namespace quarnel {
 
@@ -15,8 +16,8 @@ inline constexpr std::u16string_view kHeadingKey = u"cb1";
 inline constexpr std::u16string_view kBottomKey = u"Bottom2";
 inline constexpr std::u16string_view kLeftKey = u"Left2";
 
-inline constexpr int kDefaultClientWidth = 190;
-inline constexpr int kDefaultClientHeight = 436;
+inline constexpr int kDefaultClientWidth = kPanelClientWidth;
+inline constexpr int kDefaultClientHeight = kPanelClientHeight;
 inline constexpr int kDefaultHeading = 0;
 
 // What a save records, in the order it is written.

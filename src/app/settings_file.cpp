@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/error.h"
+#include "toolkit/scope_guard.h"
 #include "toolkit/system_error.h"
 #include "toolkit/wide.h"
 #include "toolkit/win_handles.h"
@@ -46,16 +47,10 @@ bool IsTransient(DWORD error) {
     }
 }
 
-// Deletes the temporary file on every way out unless it has become the settings file.
-struct DeleteFileAt {
-    void operator()(const wchar_t* path) const noexcept { ::DeleteFileW(path); }
-};
-using TemporaryFile = toolkit::UniqueHandle<const wchar_t*, DeleteFileAt>;
-
 // Writes all bytes and flushes them to the disk; returns 0 or the error code.
 DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    toolkit::UniqueKernelHandle file = toolkit::OwnFileHandle(::CreateFileW(
-        path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const toolkit::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return ::GetLastError();
     size_t done = 0;
@@ -124,9 +119,9 @@ std::wstring SettingsTempFileName(const std::wstring& path) {
 }
 
 SettingsImage LoadSettingsFile(const std::wstring& path) {
-    toolkit::UniqueKernelHandle file =
-        toolkit::OwnFileHandle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const toolkit::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                 nullptr));
     if (!file) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
@@ -151,12 +146,13 @@ SettingsImage LoadSettingsFile(const std::wstring& path) {
 
 void SaveSettingsFile(const std::wstring& path, const SettingsImage& image) {
     const std::wstring temp = SettingsTempFileName(path);
-    TemporaryFile guard(temp.c_str());
+    // The temporary file goes on every way out unless it has become the settings file.
+    toolkit::ScopeGuard deleteTemp([&]() noexcept { ::DeleteFileW(temp.c_str()); });
     if (const DWORD error = WriteWholeFile(temp, image.ToBytes()))
         ThrowCannotCreate(path, error);
     if (const DWORD error = ReplaceWithTemp(path, temp))
         ThrowCannotCreate(path, error);
-    guard.release(); // it is the settings file now
+    deleteTemp.Dismiss();
 }
 
 } // namespace quarnel

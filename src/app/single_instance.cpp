@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/unit1.h"
+#include "panel_identity.h"
+#include "toolkit/wide.h"
 
 namespace quarnel {
 
@@ -15,7 +16,7 @@ bool AnotherInstanceRuns() {
 
 void SignalRunningInstance() {
     // Sent and made foreground even when nothing was found: both then have no effect.
-    HWND panel = ::FindWindowW(TForm1::kClassName, nullptr);
+    HWND panel = ::FindWindowW(toolkit::AsWide(kPanelClassName), nullptr);
     ::SendMessageW(panel, WM_SYSCOMMAND, SC_RESTORE, 0);
     ::SetForegroundWindow(panel);
 }

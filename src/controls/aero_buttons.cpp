@@ -6,7 +6,7 @@
 #include "controls/aero_platform.h"
 #include "controls/button_face.h"
 #include "controls/visual_styles.h"
-#include "toolkit/unique_handle.h"
+#include "toolkit/scope_guard.h"
 
 namespace quarnel {
 namespace {
@@ -24,24 +24,12 @@ RECT Shrunk(RECT rect, int by) {
     return rect;
 }
 
-// The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
-// a paint does not outlive it.
-struct UnbindCanvas {
-    void operator()(toolkit::Canvas* canvas) const noexcept { canvas->Unbind(); }
-};
-using CanvasBinding = toolkit::UniqueHandle<toolkit::Canvas*, UnbindCanvas>;
-
-CanvasBinding Bind(toolkit::Canvas& canvas, HDC dc) {
-    canvas.Bind(dc);
-    return CanvasBinding(&canvas);
-}
-
 } // namespace
 
 TAeroButton::TAeroButton() : TAeroButton(std::make_unique<TButtonGlyph>()) {}
 
 TAeroButton::TAeroButton(std::unique_ptr<TButtonGlyph> glyph)
-    : PushButtonBase(), FCanvas(std::make_unique<toolkit::Canvas>()), FGlyph(std::move(glyph)) {
+    : PushButtonBase(), canvas_(std::make_unique<toolkit::Canvas>()), glyph_(std::move(glyph)) {
     // Image index -1, picture left, spacing 4: the member initialisers.
     // Owner-draw, measure-item and colour requests come back from the parent: the toolkit
     // reflects them to every control, so there is no reflector flag to add.
@@ -53,40 +41,24 @@ TAeroButton::~TAeroButton() {
     // The window first: while it exists it may still ask to be drawn through glyph and canvas.
     if (hwnd() != nullptr)
         ::DestroyWindow(hwnd());
-    FGlyph.reset();
-    FCanvas.reset();
+    glyph_.reset();
+    canvas_.reset();
 }
 
 void TAeroButton::SetImageIndex(int value) {
-    if (value == FImageIndex)
-        return;
-    FImageIndex = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(imageIndex_, value);
 }
 
 void TAeroButton::SetImages(const ImageList* value) {
-    if (value == FImages)
-        return;
-    FImages = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(images_, value);
 }
 
 void TAeroButton::SetImagePos(TImagePos value) {
-    if (value == FImagePos)
-        return;
-    FImagePos = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(imagePos_, value);
 }
 
 void TAeroButton::SetSpacing(int value) {
-    if (value == FSpacing)
-        return;
-    FSpacing = value;
-    if (hwnd() != nullptr)
-        Invalidate();
+    StoreAndInvalidate(spacing_, value);
 }
 
 std::uint32_t TAeroButton::GetVersionNr() const {
@@ -102,7 +74,7 @@ void TAeroButton::SetVersion(const std::wstring&) {}
 
 void TAeroButton::Notification(const void* component, Operation operation) {
     PushButtonBase::Notification(component, operation);
-    if (operation == Operation::Remove && component != nullptr && component == FImages)
+    if (operation == Operation::Remove && component != nullptr && component == images_)
         SetImages(nullptr);
 }
 
@@ -112,25 +84,25 @@ DWORD TAeroButton::ButtonStyle() const {
 
 void TAeroButton::SetButtonStyle(bool active) {
     // Only the face changes: the platform style stays owner-draw.
-    if (active == IsFocused)
+    if (active == defaultLook_)
         return;
-    IsFocused = active;
+    defaultLook_ = active;
     if (hwnd() != nullptr)
         Repaint();
 }
 
 void TAeroButton::MouseEnter() {
     PushButtonBase::MouseEnter();
-    if (ActiveTheme() != nullptr && !FMouseInControl && !Designing()) {
-        FMouseInControl = true;
+    if (ActiveTheme() != nullptr && !hot_ && !Designing()) {
+        hot_ = true;
         Repaint();
     }
 }
 
 void TAeroButton::MouseLeave() {
     PushButtonBase::MouseLeave();
-    if (ActiveTheme() != nullptr && FMouseInControl) {
-        FMouseInControl = false;
+    if (ActiveTheme() != nullptr && hot_) {
+        hot_ = false;
         Repaint();
     }
 }
@@ -180,8 +152,11 @@ unsigned TAeroButton::TextFlags() const {
 }
 
 void TAeroButton::DrawFace(HDC dc, const RECT& itemRect, UINT itemState) {
-    const CanvasBinding binding = Bind(*FCanvas, dc);
-    FCanvas->SetFont(Font());
+    // The canvas lets go of the DC on every path, a failed glyph drawing included: the DC of
+    // a paint does not outlive it.
+    canvas_->Bind(dc);
+    const toolkit::ScopeGuard unbind([this]() noexcept { canvas_->Unbind(); });
+    canvas_->SetFont(Font());
     if (HTHEME theme = ActiveTheme())
         DrawThemedFace(theme, itemRect, itemState);
     else
@@ -189,15 +164,13 @@ void TAeroButton::DrawFace(HDC dc, const RECT& itemRect, UINT itemState) {
 }
 
 void TAeroButton::DrawThemedFace(HTHEME theme, const RECT& itemRect, UINT itemState) {
-    const HDC dc = FCanvas->dc();
+    const HDC dc = canvas_->dc();
     const bool pressed = (itemState & ODS_SELECTED) != 0;
     const bool hasFocus = (itemState & ODS_FOCUS) != 0;
     const bool enabled = Enabled();
-    const bool picture =
-        PictureShown(FImages != nullptr, FImages != nullptr ? FImages->Count() : 0, FImageIndex);
+    const bool picture = ShowsPicture(images_, imageIndex_);
 
-    const ThemedButton element =
-        ChooseElement({enabled, pressed, hasFocus, IsFocused, FMouseInControl});
+    const ThemedButton element = ChooseElement({enabled, pressed, hasFocus, defaultLook_, hot_});
     const int stateId = ThemeStateOf(element);
     const bool glass = OnGlass();
 
@@ -216,53 +189,66 @@ void TAeroButton::DrawThemedFace(HTHEME theme, const RECT& itemRect, UINT itemSt
     std::uint8_t state = GlyphState(enabled, pressed);
     if (glass)
         state |= kGlassStateFlag;
-    FGlyph->Draw(*FCanvas, r, offset, Text(), LayoutFor(FImagePos, picture), -1, FSpacing, state,
-                 false, TextFlags(), FImages, FImageIndex);
+    glyph_->Draw(*canvas_, {.client = r,
+                            .captionShift = offset,
+                            .caption = Text(),
+                            .layout = LayoutFor(imagePos_, picture),
+                            .spacing = spacing_,
+                            .state = state,
+                            .textFlags = TextFlags(),
+                            .images = images_,
+                            .imageIndex = imageIndex_});
 
-    if (IsFocused && hasFocus) {
-        FCanvas->SetPen(SystemColor(COLOR_WINDOWFRAME));
-        FCanvas->SetBrushColor(SystemColor(COLOR_BTNFACE));
-        FCanvas->DrawFocusRect(r);
+    if (defaultLook_ && hasFocus) {
+        canvas_->SetPen(SystemColor(COLOR_WINDOWFRAME));
+        canvas_->SetBrushColor(SystemColor(COLOR_BTNFACE));
+        canvas_->DrawFocusRect(r);
     }
 }
 
 void TAeroButton::DrawClassicFace(const RECT&, UINT itemState) {
-    const HDC dc = FCanvas->dc();
+    const HDC dc = canvas_->dc();
     const bool pressed = (itemState & ODS_SELECTED) != 0;
     const bool hasFocus = (itemState & ODS_FOCUS) != 0;
     const RECT client = ClientRect(hwnd());
     RECT r = client;
     const UINT frameFlags = ClassicFrameFlags(pressed, (itemState & ODS_DISABLED) != 0);
 
-    if (IsFocused || hasFocus) {
-        FCanvas->SetPen(SystemColor(COLOR_WINDOWFRAME), 1);
-        FCanvas->SetBrushStyle(toolkit::Canvas::BrushStyle::Clear);
-        FCanvas->Rectangle(r);
+    if (defaultLook_ || hasFocus) {
+        canvas_->SetPen(SystemColor(COLOR_WINDOWFRAME), 1);
+        canvas_->SetBrushStyle(toolkit::Canvas::BrushStyle::Clear);
+        canvas_->Rectangle(r);
         r = Shrunk(r, 1);
     }
     if (pressed) {
-        FCanvas->SetPen(SystemColor(COLOR_BTNSHADOW), 1);
-        FCanvas->SetBrushColor(SystemColor(COLOR_BTNFACE));
-        FCanvas->Rectangle(r);
+        canvas_->SetPen(SystemColor(COLOR_BTNSHADOW), 1);
+        canvas_->SetBrushColor(SystemColor(COLOR_BTNFACE));
+        canvas_->Rectangle(r);
         r = Shrunk(r, 1);
     } else {
         ::DrawFrameControl(dc, &r, DFC_BUTTON, frameFlags);
     }
-    if (IsFocused)
+    if (defaultLook_)
         r = Shrunk(client, 1);
-    FCanvas->SetFont(Font());
+    canvas_->SetFont(Font());
     if (pressed)
         ::OffsetRect(&r, 1, 1);
 
     // The classic face always puts the picture left of the caption, 4 pixels from it.
-    FGlyph->Draw(*FCanvas, r, POINT{0, 0}, Text(), blGlyphLeft, -1, 4,
-                 GlyphState(Enabled(), pressed), false, TextFlags(), FImages, FImageIndex);
+    glyph_->Draw(*canvas_, {.client = r,
+                            .caption = Text(),
+                            .layout = blGlyphLeft,
+                            .spacing = 4,
+                            .state = GlyphState(Enabled(), pressed),
+                            .textFlags = TextFlags(),
+                            .images = images_,
+                            .imageIndex = imageIndex_});
 
-    if (IsFocused && hasFocus) {
+    if (defaultLook_ && hasFocus) {
         r = Shrunk(client, 4);
-        FCanvas->SetPen(SystemColor(COLOR_WINDOWFRAME));
-        FCanvas->SetBrushColor(SystemColor(COLOR_BTNFACE));
-        FCanvas->DrawFocusRect(r);
+        canvas_->SetPen(SystemColor(COLOR_WINDOWFRAME));
+        canvas_->SetBrushColor(SystemColor(COLOR_BTNFACE));
+        canvas_->DrawFocusRect(r);
     }
 }
 
@@ -286,16 +272,15 @@ void TAeroButton::PaintBuffered(HDC requestDc) {
 
     if (CurrentAeroPlatform().CompositionOn()) {
         HDC bufferDc = nullptr;
-        const HPAINTBUFFER buffer =
-            ::BeginBufferedPaint(windowDc, &update, BPBF_TOPDOWNDIB, nullptr, &bufferDc);
-        if (buffer == nullptr) {
+        // Ending it copies the buffer, alpha channel as drawn, to the window.
+        const toolkit::UniqueBufferedPaint buffer =
+            toolkit::BeginBufferedPaintScope(windowDc, update, BPBF_TOPDOWNDIB, bufferDc);
+        if (!buffer) {
             paintDirectly();
             return;
         }
         ::SendMessageW(hwnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bufferDc), 0);
         ::SendMessageW(hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bufferDc), PRF_CLIENT);
-        // The alpha channel goes to the window as drawn.
-        ::EndBufferedPaint(buffer, TRUE);
         return;
     }
 

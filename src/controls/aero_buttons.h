@@ -29,13 +29,13 @@ public:
     TAeroButton();
     ~TAeroButton() override;
 
-    int ImageIndex() const noexcept { return FImageIndex; }
+    int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
-    const ImageList* Images() const noexcept { return FImages; }
+    const ImageList* Images() const noexcept { return images_; }
     void SetImages(const ImageList* value);
-    TImagePos ImagePos() const noexcept { return FImagePos; }
+    TImagePos ImagePos() const noexcept { return imagePos_; }
     void SetImagePos(TImagePos value);
-    int Spacing() const noexcept { return FSpacing; }
+    int Spacing() const noexcept { return spacing_; }
     void SetSpacing(int value);
     // Always the text of GetVersionNr; a stored value is accepted and dropped.
     std::wstring Version() const;
@@ -44,9 +44,10 @@ public:
     // Drops `Images` when that list is removed.
     void Notification(const void* component, Operation operation) override;
 
-    // Hot (mouse over the button) and active (the form's default look); read-only.
-    bool Hot() const noexcept { return FMouseInControl; }
-    bool Active() const noexcept { return IsFocused; }
+    // Hot: the mouse pointer is over the button. Default look: the button is the active one of
+    // its form (set by the focus-change rule, not by the keyboard focus itself). Read-only.
+    bool Hot() const noexcept { return hot_; }
+    bool DefaultLook() const noexcept { return defaultLook_; }
 
     // The DrawText flags the caption is drawn with: right-to-left, hidden accelerators (asked
     // of the top-level window), word wrap.
@@ -70,6 +71,15 @@ private:
     // The glyph object is made before anything else.
     explicit TAeroButton(std::unique_ptr<TButtonGlyph> glyph);
 
+    // A property's write: a new value is stored and the button repaints at the next paint;
+    // the current value changes nothing.
+    template <typename Value> void StoreAndInvalidate(Value& field, Value value) {
+        if (value == field)
+            return;
+        field = value;
+        if (hwnd() != nullptr)
+            Invalidate();
+    }
     // The theme of buttons while visual styles are active, else null (the classic look).
     HTHEME ActiveTheme();
     bool Designing() const noexcept { return false; }
@@ -79,14 +89,15 @@ private:
     void PaintBuffered(HDC requestDc);
     LRESULT ControlColor(HDC dc);
 
-    bool IsFocused = false;
-    std::unique_ptr<toolkit::Canvas> FCanvas;
-    std::unique_ptr<TButtonGlyph> FGlyph;
-    bool FMouseInControl = false;
-    TImagePos FImagePos = ipLeft;
-    const ImageList* FImages = nullptr;
-    int FSpacing = 4;
-    int FImageIndex = -1;
+    bool defaultLook_ = false; // written only by the default-look switch
+    // Owned; bound to the DC of an owner-draw request only while that request is served.
+    std::unique_ptr<toolkit::Canvas> canvas_;
+    std::unique_ptr<TButtonGlyph> glyph_; // owned
+    bool hot_ = false;                    // changes only while visual styles are active
+    TImagePos imagePos_ = ipLeft;
+    const ImageList* images_ = nullptr; // not owned; dropped when its owner removes it
+    int spacing_ = 4;
+    int imageIndex_ = -1;
 
     // Opened at the first themed paint, dropped when the theme changes.
     toolkit::UniqueTheme theme_;

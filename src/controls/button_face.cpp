@@ -23,9 +23,9 @@ ThemedButton ChooseElement(const FaceState& state) {
         return ThemedButton::Disabled;
     if (state.pressed)
         return ThemedButton::Pressed;
-    if (state.mouseInControl)
+    if (state.hot)
         return ThemedButton::Hot;
-    if (state.isFocused || state.hasFocus)
+    if (state.defaultLook || state.hasFocus)
         return ThemedButton::Defaulted;
     return ThemedButton::Normal;
 }
@@ -34,10 +34,6 @@ TButtonState GlyphState(bool enabled, bool pressed) {
     if (!enabled)
         return bsDisabled;
     return pressed ? bsDown : bsUp;
-}
-
-bool PictureShown(bool hasImages, int imageCount, int imageIndex) {
-    return hasImages && imageIndex >= 0 && imageIndex < imageCount;
 }
 
 TButtonLayout LayoutFor(TImagePos position, bool pictureShown) {

@@ -26,17 +26,15 @@ int ThemeStateOf(ThemedButton element);
 
 struct FaceState {
     bool enabled = true;
-    bool pressed = false;        // ODS_SELECTED
-    bool hasFocus = false;       // ODS_FOCUS
-    bool isFocused = false;      // the active button of its form
-    bool mouseInControl = false; // hot
+    bool pressed = false;     // ODS_SELECTED
+    bool hasFocus = false;    // ODS_FOCUS
+    bool defaultLook = false; // the active button of its form shows the default look
+    bool hot = false;         // the mouse pointer is over the button
 };
 
 ThemedButton ChooseElement(const FaceState& state);
 TButtonState GlyphState(bool enabled, bool pressed);
 
-// A picture is shown only for an index inside a list that exists.
-bool PictureShown(bool hasImages, int imageCount, int imageIndex);
 TButtonLayout LayoutFor(TImagePos position, bool pictureShown);
 
 // DrawFrameControl flags of the classic push button.
@@ -46,11 +44,7 @@ inline constexpr unsigned kDfcsPushed = 0x200;
 inline constexpr unsigned kDfcsAdjustRect = 0x2000;
 unsigned ClassicFrameFlags(bool pressed, bool itemDisabled);
 
-// DrawText flags handed to the glyph object.
-inline constexpr unsigned kDtRight = 0x2;
-inline constexpr unsigned kDtWordBreak = 0x10;
-inline constexpr unsigned kDtRtlReading = 0x20000;
-inline constexpr unsigned kDtHidePrefix = 0x100000;
+// The DrawText flags handed to the glyph object (kDt* in glyph_types.h).
 struct TextFlagInputs {
     bool alignRight = false;
     bool readRightToLeft = false;

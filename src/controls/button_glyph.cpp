@@ -29,7 +29,7 @@ int Length(const std::wstring& text) {
 // The picture goes onto a white ground first, so that an image whose top-left pixel is
 // transparent is keyed by white.
 void PaintGlyph(toolkit::Canvas& canvas, POINT position, const ImageList* images, int imageIndex) {
-    if (images == nullptr || !PictureInRange(images->Count(), imageIndex))
+    if (!ShowsPicture(images, imageIndex))
         return;
     const int width = images->Width();
     const int height = images->Height();
@@ -86,34 +86,33 @@ void PaintCaption(toolkit::Canvas& canvas, const std::wstring& caption, RECT bou
 
 } // namespace
 
-RECT TButtonGlyph::Draw(toolkit::Canvas& canvas, const RECT& client, POINT offset,
-                        const std::wstring& caption, TButtonLayout layout, int margin, int spacing,
-                        std::uint8_t state, bool /*transparent*/, UINT biDiFlags,
-                        const ImageList* images, int imageIndex) {
-    const bool picture = images != nullptr && PictureInRange(images->Count(), imageIndex);
-
-    GlyphLayoutInput input;
-    input.client = ToRect32(client);
-    input.offset = Point32{offset.x, offset.y};
-    input.layout = layout;
-    input.margin = margin;
-    input.spacing = spacing;
-    input.biDiFlags = biDiFlags;
-    input.glyphWidth = picture ? images->Width() : 0;
-    input.glyphHeight = picture ? images->Height() : 0;
-    input.hasCaption = !caption.empty();
-    input.visualStylesActive = VisualStylesActive();
+RECT TButtonGlyph::Draw(toolkit::Canvas& canvas, const GlyphRequest& request) {
+    const std::wstring& caption = request.caption;
+    const bool picture = ShowsPicture(request.images, request.imageIndex);
+    const GlyphLayoutInput input{
+        .client = ToRect32(request.client),
+        .offset = Point32{request.captionShift.x, request.captionShift.y},
+        .layout = request.layout,
+        .margin = request.margin,
+        .spacing = request.spacing,
+        .biDiFlags = request.textFlags,
+        .glyphWidth = picture ? request.images->Width() : 0,
+        .glyphHeight = picture ? request.images->Height() : 0,
+        .hasCaption = !caption.empty(),
+        .visualStylesActive = VisualStylesActive(),
+    };
     const GlyphLayout placed = ComputeLayout(input, [&](Rect32 bounds) {
         RECT extent = ToRect(bounds);
         canvas.PrepareText();
         ::DrawTextW(canvas.dc(), caption.c_str(), Length(caption), &extent,
-                    DT_CALCRECT | biDiFlags);
+                    DT_CALCRECT | request.textFlags);
         return ToRect32(extent);
     });
 
-    PaintGlyph(canvas, POINT{placed.glyphPos.x, placed.glyphPos.y}, images, imageIndex);
+    PaintGlyph(canvas, POINT{placed.glyphPos.x, placed.glyphPos.y}, request.images,
+               request.imageIndex);
     const RECT textBounds = ToRect(placed.textBounds);
-    PaintCaption(canvas, caption, textBounds, state, biDiFlags);
+    PaintCaption(canvas, caption, textBounds, request.state, request.textFlags);
     return textBounds;
 }
 

@@ -21,7 +21,7 @@ void MoveRect(Rect32& rect, std::int64_t dx, std::int64_t dy) {
 
 GlyphLayout ComputeLayout(const GlyphLayoutInput& input, const MeasureCaption& measure) {
     TButtonLayout layout = input.layout;
-    if ((input.biDiFlags & kTextFlagRight) != 0) {
+    if ((input.biDiFlags & kDtRight) != 0) {
         if (layout == blGlyphLeft)
             layout = blGlyphRight;
         else if (layout == blGlyphRight)
@@ -29,68 +29,61 @@ GlyphLayout ComputeLayout(const GlyphLayoutInput& input, const MeasureCaption& m
     }
 
     const Rect32& client = input.client;
-    const std::int32_t cw = Wrap(std::int64_t{client.right} - client.left);
-    const std::int32_t ch = Wrap(std::int64_t{client.bottom} - client.top);
-    const std::int32_t gw = input.glyphWidth;
-    const std::int32_t gh = input.glyphHeight;
+    const std::int32_t clientWidth = Wrap(std::int64_t{client.right} - client.left);
+    const std::int32_t clientHeight = Wrap(std::int64_t{client.bottom} - client.top);
 
     GlyphLayout result;
     Rect32& text = result.textBounds;
     if (input.hasCaption)
-        text = measure(Rect32{0, 0, cw, 0});
-    const std::int32_t tw = Wrap(std::int64_t{text.right} - text.left);
-    const std::int32_t th = Wrap(std::int64_t{text.bottom} - text.top);
+        text = measure(Rect32{0, 0, clientWidth, 0});
+    const std::int32_t textWidth = Wrap(std::int64_t{text.right} - text.left);
+    const std::int32_t textHeight = Wrap(std::int64_t{text.bottom} - text.top);
+
+    // The main axis runs from picture to caption; the cross axis centres both.
+    const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
+    const std::int32_t mainLength = horizontal ? clientWidth : clientHeight;
+    const std::int32_t crossLength = horizontal ? clientHeight : clientWidth;
+    const std::int32_t glyphMainSize = horizontal ? input.glyphWidth : input.glyphHeight;
+    const std::int32_t glyphCrossSize = horizontal ? input.glyphHeight : input.glyphWidth;
+    const std::int32_t textMainSize = horizontal ? textWidth : textHeight;
+    const std::int32_t textCrossSize = horizontal ? textHeight : textWidth;
 
     Point32& glyph = result.glyphPos;
     Point32 textPos;
-    const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
-    if (horizontal) {
-        glyph.y = Wrap(std::int64_t{ch} - gh + 1) / 2;
-        textPos.y = Wrap(std::int64_t{ch} - th + 1) / 2;
-    } else {
-        glyph.x = Wrap(std::int64_t{cw} - gw + 1) / 2;
-        textPos.x = Wrap(std::int64_t{cw} - tw + 1) / 2;
-    }
+    std::int32_t& glyphMain = horizontal ? glyph.x : glyph.y;
+    std::int32_t& glyphCross = horizontal ? glyph.y : glyph.x;
+    std::int32_t& textMain = horizontal ? textPos.x : textPos.y;
+    std::int32_t& textCross = horizontal ? textPos.y : textPos.x;
+    glyphCross = Wrap(std::int64_t{crossLength} - glyphCrossSize + 1) / 2;
+    textCross = Wrap(std::int64_t{crossLength} - textCrossSize + 1) / 2;
 
     std::int32_t margin = input.margin;
     std::int32_t spacing = input.spacing;
     // Without one of the two there is no gap between them, in any layout.
-    if (tw == 0 || gw == 0)
+    if (textWidth == 0 || input.glyphWidth == 0)
         spacing = 0;
 
-    const std::int64_t a = horizontal ? cw : ch;
-    const std::int64_t g = horizontal ? gw : gh;
-    const std::int64_t t = horizontal ? tw : th;
+    const std::int64_t room = mainLength;
     if (margin == -1) {
         if (spacing < 0) {
             // Picture, caption and the three gaps share the space.
-            margin = Wrap(a - (g + t)) / 3;
+            margin = Wrap(room - (std::int64_t{glyphMainSize} + textMainSize)) / 3;
             spacing = margin;
         } else {
             // The group is centred.
-            margin = Wrap(a - (g + spacing + t) + 1) / 2;
+            margin = Wrap(room - (std::int64_t{glyphMainSize} + spacing + textMainSize) + 1) / 2;
         }
     } else if (spacing < 0) {
-        spacing = Wrap(a - (margin + g) - t) / 2;
+        spacing = Wrap(room - (std::int64_t{margin} + glyphMainSize) - textMainSize) / 2;
     }
 
-    switch (layout) {
-    case blGlyphLeft:
-        glyph.x = margin;
-        textPos.x = Wrap(std::int64_t{glyph.x} + gw + spacing);
-        break;
-    case blGlyphRight:
-        glyph.x = Wrap(std::int64_t{cw} - margin - gw);
-        textPos.x = Wrap(std::int64_t{glyph.x} - spacing - tw);
-        break;
-    case blGlyphTop:
-        glyph.y = margin;
-        textPos.y = Wrap(std::int64_t{glyph.y} + gh + spacing);
-        break;
-    case blGlyphBottom:
-        glyph.y = Wrap(std::int64_t{ch} - margin - gh);
-        textPos.y = Wrap(std::int64_t{glyph.y} - spacing - th);
-        break;
+    const bool glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
+    if (glyphFirst) {
+        glyphMain = margin;
+        textMain = Wrap(std::int64_t{glyphMain} + glyphMainSize + spacing);
+    } else {
+        glyphMain = Wrap(room - margin - glyphMainSize);
+        textMain = Wrap(std::int64_t{glyphMain} - spacing - textMainSize);
     }
 
     glyph.x = Wrap(std::int64_t{glyph.x} + client.left);

@@ -9,9 +9,6 @@
 
 namespace quarnel {
 
-// The text-format flag that mirrors the picture's side (right-to-left reading).
-inline constexpr std::uint32_t kTextFlagRight = 0x2;
-
 // Measures the caption in `bounds` (0, 0, client width, 0) and returns its extent, as the
 // platform's calculate-only text drawing does.
 using MeasureCaption = std::function<Rect32(Rect32 bounds)>;
@@ -35,11 +32,6 @@ struct GlyphLayout {
     Point32 glyphPos;
     Rect32 textBounds;
 };
-
-// An image list holds a picture at `index` only for 0 <= index < count.
-constexpr bool PictureInRange(std::int32_t count, std::int32_t index) {
-    return index >= 0 && index < count;
-}
 
 // `measure` is called only when the input has a caption.
 GlyphLayout ComputeLayout(const GlyphLayoutInput& input, const MeasureCaption& measure);

@@ -2,20 +2,20 @@
 
 namespace quarnel {
 
-int ImageList::Width() const {
+SIZE ImageList::ImageSize() const {
     int width = 0;
     int height = 0;
     if (list_ == nullptr || !::ImageList_GetIconSize(list_, &width, &height))
-        return 0;
-    return width;
+        return SIZE{0, 0};
+    return SIZE{width, height};
+}
+
+int ImageList::Width() const {
+    return ImageSize().cx;
 }
 
 int ImageList::Height() const {
-    int width = 0;
-    int height = 0;
-    if (list_ == nullptr || !::ImageList_GetIconSize(list_, &width, &height))
-        return 0;
-    return height;
+    return ImageSize().cy;
 }
 
 int ImageList::Count() const {

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "controls/glyph_types.h"
+
 namespace quarnel {
 
 class ImageList {
@@ -20,7 +22,15 @@ public:
     virtual void Draw(HDC dc, int x, int y, int index) const;
 
 private:
+    // The images' size; 0 x 0 without a list.
+    SIZE ImageSize() const;
+
     HIMAGELIST list_;
 };
+
+// A picture is shown only for an index inside a list that exists.
+inline bool ShowsPicture(const ImageList* images, int index) {
+    return images != nullptr && PictureInRange(images->Count(), index);
+}
 
 } // namespace quarnel

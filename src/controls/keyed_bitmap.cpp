@@ -56,17 +56,17 @@ void SetGlobalAllocator(GlobalAllocator allocator) {
 }
 
 void DrawKeyedBitmap(toolkit::Canvas& canvas, POINT position, HBITMAP picture) {
-    // Statuses are not examined: a picture the engine cannot take is simply not drawn.
+    // Statuses are not examined: a picture the engine cannot take is simply not drawn. The
+    // objects are declared in the reverse of their release order (attributes, image, COM
+    // stream, memory stream, graphics), which holds on every way out.
     auto graphics = std::make_unique<TGdipGraphics>(canvas.dc());
     graphics->SetSmoothingMode(gdip::SmoothingModeAntiAlias);
 
     std::vector<std::uint8_t> memoryStream = BmpFile(picture);
     const SIZE_T size = memoryStream.size();
     toolkit::UniqueGlobal block(g_globalAlloc(GMEM_MOVEABLE, size));
-    if (!block) {
-        memoryStream = {};
+    if (!block)
         throw toolkit::UserError(u"Could not allocate memory for image");
-    }
 
     IStream* rawStream = nullptr;
     if (FAILED(::CreateStreamOnHGlobal(block.get(), TRUE, &rawStream)))
@@ -97,13 +97,6 @@ void DrawKeyedBitmap(toolkit::Canvas& canvas, POINT position, HBITMAP picture) {
         image.get(),
         MakeRect(static_cast<float>(position.x), static_cast<float>(position.y), width, height), 0,
         0, width, height, gdip::UnitPixel, attributes.get());
-
-    // Attributes, image, COM stream, memory stream, graphics, in that order.
-    attributes.reset();
-    image.reset();
-    stream.reset();
-    memoryStream = {};
-    graphics.reset();
 }
 
 } // namespace quarnel

@@ -4,15 +4,11 @@
 #include <vector>
 
 #include "toolkit/error.h"
+#include "toolkit/scope_guard.h"
 #include "toolkit/unique_handle.h"
 
 namespace quarnel {
 namespace {
-
-struct CloseClipboardThrough {
-    void operator()(GameLinkPort* port) const noexcept { port->CloseClipboard(); }
-};
-using OpenClipboardScope = toolkit::UniqueHandle<GameLinkPort*, CloseClipboardThrough>;
 
 struct FreeBlockThrough {
     GameLinkPort* port = nullptr;
@@ -146,7 +142,7 @@ bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
 void PutOnClipboard(GameLinkPort& port, std::u16string_view text) {
     if (!port.OpenClipboard())
         throw toolkit::UserError(ClipboardOpenErrorText(port.LastErrorDescription()));
-    const OpenClipboardScope clipboard(&port);
+    const toolkit::ScopeGuard closeClipboard([&]() noexcept { port.CloseClipboard(); });
 
     std::u16string units(text);
     units.push_back(u'\0');

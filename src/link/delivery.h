@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "link/game_link_port.h"
+#include "panel_identity.h"
 
 namespace quarnel {
 
 inline constexpr std::u16string_view kPrimaryClientClass = u"Ultima Online";
 inline constexpr std::u16string_view kFallbackMarker = u"UOSA ";
 inline constexpr std::u16string_view kFallbackTargetClass = u"UOWIN";
-inline constexpr std::u16string_view kPanelClass = u"TForm1";
+inline constexpr std::u16string_view kPanelClass = kPanelClassName;
 
 // ClassicUO: SDL's default window class, shared by every SDL program, so the caption or the
 // process image has to say that it is ClassicUO.

@@ -16,9 +16,7 @@ HGLOBAL ToGlobal(LinkBlock block) {
     return reinterpret_cast<HGLOBAL>(block);
 }
 
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
-}
+using toolkit::Wide;
 
 } // namespace
 

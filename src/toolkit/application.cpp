@@ -7,11 +7,6 @@
 #include "toolkit/wide.h"
 
 namespace toolkit {
-namespace {
-constexpr wchar_t kApplicationClass[] = L"TApplication";
-constexpr int kMainIconId = 1;
-} // namespace
-
 Application& Application::Instance() {
     static Application application;
     return application;
@@ -33,14 +28,14 @@ void Application::Initialize() {
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
     windowClass.hIconSm = icon;
-    windowClass.lpszClassName = kApplicationClass;
+    windowClass.lpszClassName = kClassName;
     ::RegisterClassExW(&windowClass);
 
     // A zero-sized popup with a caption: it carries the taskbar button while the panel,
     // owned by it, has none of its own.
     const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-    hwnd_ = ::CreateWindowExW(0, kApplicationClass, title_.c_str(),
+    hwnd_ = ::CreateWindowExW(0, kClassName, title_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               x, y, 0, 0, nullptr, nullptr, instance, nullptr);
 }
@@ -77,6 +72,9 @@ void Application::Restore() {
 }
 
 int Application::Run() {
+    // Only the main window's end posts WM_QUIT: without one the loop would never end.
+    if (mainWindow_ == nullptr || !::IsWindow(mainWindow_))
+        return 0;
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (mainWindow_ != nullptr && ::IsDialogMessageW(mainWindow_, &message))

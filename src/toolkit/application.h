@@ -14,9 +14,14 @@ namespace toolkit {
 
 class Application {
 public:
+    static constexpr wchar_t kClassName[] = L"TApplication";
+    // The icon of the application and its main window, in the exe's resources.
+    static constexpr int kMainIconId = 1;
+
     static Application& Instance();
 
-    // Creates the hidden application window. Safe to call more than once.
+    // Creates the hidden application window. Safe to call more than once; when the window
+    // cannot be created, hwnd() stays null and a later call tries again.
     void Initialize();
     HWND hwnd() const noexcept { return hwnd_; }
 
@@ -32,7 +37,8 @@ public:
     void Minimize();
     void Restore();
 
-    // Runs the message loop until WM_QUIT; returns its exit code.
+    // Runs the message loop until WM_QUIT; returns its exit code. Returns 0 at once when there
+    // is no main window (it was never created), as nothing could end the loop.
     int Run();
 
     // The general error box: the text (with its "." rule), the title, an error icon, OK.

@@ -11,21 +11,13 @@ COLORREF ColorToRgb(TColor color) {
 void Canvas::Bind(HDC dc) {
     Unbind();
     dc_ = dc;
-    // Text colour, background mode and alignment come back with the DC's saved state.
-    savedDc_ = dc != nullptr ? ::SaveDC(dc) : 0;
+    savedState_ = SaveDcState(dc);
 }
 
-void Canvas::Unbind() {
-    if (dc_ == nullptr)
-        return;
-    fontSelection_.reset();
-    penSelection_.reset();
-    brushSelection_.reset();
-    if (savedDc_ != 0)
-        ::RestoreDC(dc_, savedDc_);
+void Canvas::Unbind() noexcept {
+    savedState_.reset();
     pen_.reset();
     brush_.reset();
-    savedDc_ = 0;
     dc_ = nullptr;
 }
 
@@ -47,11 +39,8 @@ void Canvas::SetBrushColor(TColor color) {
 void Canvas::PrepareText() {
     if (dc_ == nullptr)
         return;
-    if (font_ != nullptr) {
-        HGDIOBJ previous = ::SelectObject(dc_, font_);
-        if (!fontSelection_)
-            fontSelection_ = UniqueSelection(previous, SelectBack{dc_});
-    }
+    if (font_ != nullptr)
+        ::SelectObject(dc_, font_);
     ::SetTextColor(dc_, ColorToRgb(fontColor_));
     ::SetBkMode(dc_, brushStyle_ == BrushStyle::Clear ? TRANSPARENT : OPAQUE);
     ::SetBkColor(dc_, ColorToRgb(brushColor_));
@@ -60,17 +49,12 @@ void Canvas::PrepareText() {
 void Canvas::SelectPenAndBrush() {
     // Select the new objects before freeing the ones they replace.
     UniquePen pen(::CreatePen(PS_SOLID, penWidth_, ColorToRgb(penColor_)));
-    HGDIOBJ previousPen = ::SelectObject(dc_, pen.get());
-    if (!penSelection_)
-        penSelection_ = UniqueSelection(previousPen, SelectBack{dc_});
+    ::SelectObject(dc_, pen.get());
     pen_ = std::move(pen);
 
     UniqueBrush brush(
         brushStyle_ == BrushStyle::Clear ? nullptr : ::CreateSolidBrush(ColorToRgb(brushColor_)));
-    HGDIOBJ brushObject = brush ? static_cast<HGDIOBJ>(brush.get()) : ::GetStockObject(NULL_BRUSH);
-    HGDIOBJ previousBrush = ::SelectObject(dc_, brushObject);
-    if (!brushSelection_)
-        brushSelection_ = UniqueSelection(previousBrush, SelectBack{dc_});
+    ::SelectObject(dc_, brush ? static_cast<HGDIOBJ>(brush.get()) : ::GetStockObject(NULL_BRUSH));
     brush_ = std::move(brush);
 }
 

@@ -1,6 +1,6 @@
 // A drawing surface bound to a device context for the length of one drawing request: a font
-// with its colour, a pen and a brush, selected into the DC as drawing needs them. Every
-// object it selects is selected back when it is unbound.
+// with its colour, a pen and a brush, selected into the DC as drawing needs them. Binding
+// saves the DC's state and unbinding restores it, so everything it selected or set is undone.
 #pragma once
 
 #include <windows.h>
@@ -29,7 +29,7 @@ public:
     ~Canvas() { Unbind(); }
 
     void Bind(HDC dc);
-    void Unbind();
+    void Unbind() noexcept;
     HDC dc() const noexcept { return dc_; }
     bool bound() const noexcept { return dc_ != nullptr; }
 
@@ -64,13 +64,11 @@ private:
     TColor brushColor_ = SystemColor(COLOR_BTNFACE);
     BrushStyle brushStyle_ = BrushStyle::Solid;
 
-    // Objects created for the current binding, and what they replaced in the DC.
+    // Objects created for the current binding; the DC's saved state is restored (and so
+    // they are deselected) before they are deleted.
     UniquePen pen_;
     UniqueBrush brush_;
-    UniqueSelection penSelection_;
-    UniqueSelection brushSelection_;
-    UniqueSelection fontSelection_;
-    int savedDc_ = 0;
+    UniqueSavedDc savedState_;
 };
 
 } // namespace toolkit

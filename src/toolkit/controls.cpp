@@ -3,28 +3,36 @@
 #include <windowsx.h>
 
 #include "toolkit/application.h"
+#include "toolkit/win_handles.h"
 
 namespace toolkit {
 namespace {
 constexpr wchar_t kLabelClass[] = L"TLabel";
+
+// Answers the reflected WM_COMMAND notification `code` by running `handler`; false for any
+// other request.
+bool AnswerCommand(UINT message, WPARAM wParam, WORD code, const std::function<void()>& handler,
+                   LRESULT& result) {
+    if (message != WM_COMMAND || HIWORD(wParam) != code)
+        return false;
+    if (handler)
+        handler();
+    result = 0;
+    return true;
+}
 } // namespace
 
 // --- Label -----------------------------------------------------------------------------
 
-void Label::Create(HWND parent, const std::wstring& caption, int x, int y, int width, int height,
-                   Align align) {
+void Label::Create(HWND parent, const std::wstring& caption, Bounds bounds, Align align, int id) {
     align_ = align;
     RegisterOwnClass(kLabelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr, nullptr);
-    CreateParams params;
-    params.className = kLabelClass;
-    params.text = caption;
-    params.style = WS_CHILD | WS_VISIBLE;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = parent;
-    CreateOwn(params);
+    CreateOwn({.className = kLabelClass,
+               .text = caption,
+               .style = WS_CHILD | WS_VISIBLE,
+               .bounds = bounds,
+               .parent = parent,
+               .id = id});
 }
 
 void Label::SetColor(COLORREF color) {
@@ -37,22 +45,20 @@ void Label::Paint(HDC dc) {
     ::GetClientRect(hwnd(), &client);
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
     const std::wstring text = Text();
-    HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
+    const UniqueSelection font = font_ != nullptr ? Select(dc, font_) : UniqueSelection();
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, color_ == CLR_INVALID ? ::GetSysColor(COLOR_WINDOWTEXT) : color_);
     const UINT format = (align_ == Align::Center ? DT_CENTER : DT_LEFT) | DT_NOCLIP;
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
-    if (previousFont != nullptr)
-        ::SelectObject(dc, previousFont);
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RouteMouseDown(message, lParam, onMouseDown, onDblClick))
+        return 0;
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC dc = ::BeginPaint(hwnd(), &paint);
-        Paint(dc);
-        ::EndPaint(hwnd(), &paint);
+        const UniquePaint paint = BeginPaintScope(hwnd());
+        Paint(paint.get());
         return 0;
     }
     case WM_PRINTCLIENT:
@@ -72,14 +78,6 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Invalidate();
         return result;
     }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        RouteMouseDown(message, lParam, onMouseDown, onDblClick);
-        return 0;
     default:
         break;
     }
@@ -102,21 +100,17 @@ void RadioGroup::Check(RadioButton& checked) {
     }
 }
 
-void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x, int y,
-                         int width, int height, bool checked) {
+void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& caption, Bounds bounds,
+                         bool checked, int id) {
     group_ = &group;
-    CreateParams params;
-    params.className = L"BUTTON";
-    params.text = caption;
     // Each radio checks itself and unchecks its group through RadioGroup, so the platform's
     // own group search (WS_GROUP boundaries) plays no part.
-    params.style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = parent;
-    CreateNative(params);
+    CreateNative({.className = L"BUTTON",
+                  .text = caption,
+                  .style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
+                  .bounds = bounds,
+                  .parent = parent,
+                  .id = id});
     group.Add(*this);
     if (checked)
         group.Check(*this);
@@ -127,29 +121,24 @@ bool RadioButton::Checked() const {
 }
 
 bool RadioButton::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (group_ != nullptr)
-            group_->Check(*this);
-        result = 0;
-        return true;
-    }
-    return false;
+    return AnswerCommand(
+        message, wParam, BN_CLICKED,
+        [this] {
+            if (group_ != nullptr)
+                group_->Check(*this);
+        },
+        result);
 }
 
 // --- Check box -------------------------------------------------------------------------
 
-void CheckBox::Create(HWND parent, const std::wstring& caption, int x, int y, int width,
-                      int height) {
-    CreateParams params;
-    params.className = L"BUTTON";
-    params.text = caption;
-    params.style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = parent;
-    CreateNative(params);
+void CheckBox::Create(HWND parent, const std::wstring& caption, Bounds bounds, int id) {
+    CreateNative({.className = L"BUTTON",
+                  .text = caption,
+                  .style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
+                  .bounds = bounds,
+                  .parent = parent,
+                  .id = id});
 }
 
 bool CheckBox::Checked() const {
@@ -165,28 +154,18 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 bool CheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (onClick)
-            onClick();
-        result = 0;
-        return true;
-    }
-    return false;
+    return AnswerCommand(message, wParam, BN_CLICKED, onClick, result);
 }
 
 // --- Drop-down list --------------------------------------------------------------------
 
-void ComboBox::Create(HWND parent, int x, int y, int width, int height) {
-    CreateParams params;
-    params.className = L"COMBOBOX";
-    params.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
-    params.x = x;
-    params.y = y;
-    params.width = width;
+void ComboBox::Create(HWND parent, Bounds bounds, int id) {
     // The closed list takes its height from its font; the rest is the dropped-down list.
-    params.height = height + 200;
-    params.parent = parent;
-    CreateNative(params);
+    CreateNative({.className = L"COMBOBOX",
+                  .style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST,
+                  .bounds = {bounds.x, bounds.y, bounds.width, bounds.height + 200},
+                  .parent = parent,
+                  .id = id});
 }
 
 void ComboBox::AddItem(const std::wstring& text) {
@@ -220,13 +199,7 @@ void ComboBox::SetItemIndex(int index) {
 }
 
 bool ComboBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
-        if (onChange)
-            onChange();
-        result = 0;
-        return true;
-    }
-    return false;
+    return AnswerCommand(message, wParam, CBN_SELCHANGE, onChange, result);
 }
 
 } // namespace toolkit

@@ -19,8 +19,8 @@ public:
     MouseDownHandler onMouseDown;
     std::function<void()> onDblClick;
 
-    void Create(HWND parent, const std::wstring& caption, int x, int y, int width, int height,
-                Align align = Align::Left);
+    void Create(HWND parent, const std::wstring& caption, Bounds bounds, Align align = Align::Left,
+                int id = 0);
     void SetColor(COLORREF color);
 
 protected:
@@ -49,8 +49,8 @@ private:
 
 class RadioButton : public Window {
 public:
-    void Create(HWND parent, RadioGroup& group, const std::wstring& caption, int x, int y,
-                int width, int height, bool checked);
+    void Create(HWND parent, RadioGroup& group, const std::wstring& caption, Bounds bounds,
+                bool checked, int id = 0);
     bool Checked() const;
 
     bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -63,7 +63,7 @@ class CheckBox : public Window {
 public:
     std::function<void()> onClick;
 
-    void Create(HWND parent, const std::wstring& caption, int x, int y, int width, int height);
+    void Create(HWND parent, const std::wstring& caption, Bounds bounds, int id = 0);
     bool Checked() const;
     // Setting a new state from code runs onClick, as a click by the user does.
     void SetChecked(bool checked);
@@ -76,7 +76,8 @@ class ComboBox : public Window {
 public:
     std::function<void()> onChange; // the user's choice only
 
-    void Create(HWND parent, int x, int y, int width, int height);
+    // `bounds` is the closed list's place; its height comes from the font.
+    void Create(HWND parent, Bounds bounds, int id = 0);
     void AddItem(const std::wstring& text);
     int ItemCount() const;
     std::wstring ItemText(int index) const;

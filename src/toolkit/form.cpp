@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "toolkit/application.h"
+#include "toolkit/error.h"
 #include "toolkit/push_button_base.h"
 
 namespace toolkit {
@@ -13,7 +14,6 @@ constexpr DWORD kSizeableStyle =
 constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kFrameBits =
     WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_POPUP | WS_BORDER | WS_DLGFRAME;
-constexpr int kMainIconId = 1;
 
 } // namespace
 
@@ -21,20 +21,19 @@ void Form::Create(const wchar_t* className, const std::wstring& caption, int cli
                   int clientHeight) {
     Application& application = Application::Instance();
     application.Initialize();
+    if (application.hwnd() == nullptr)
+        throw UserError(WindowCreationErrorText(Application::kClassName, ::GetLastError()));
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterOwnClass(className, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                     ::LoadIconW(instance, MAKEINTRESOURCEW(kMainIconId)));
+                     ::LoadIconW(instance, MAKEINTRESOURCEW(Application::kMainIconId)));
     RECT outer{0, 0, clientWidth, clientHeight};
     ::AdjustWindowRectEx(&outer, kSizeableStyle, FALSE, WS_EX_TOPMOST | WS_EX_CONTROLPARENT);
-    CreateParams params;
-    params.exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-    params.className = className;
-    params.text = caption;
-    params.style = kSizeableStyle;
-    params.width = outer.right - outer.left;
-    params.height = outer.bottom - outer.top;
-    params.parent = application.hwnd();
-    CreateOwn(params);
+    CreateOwn({.exStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT,
+               .className = className,
+               .text = caption,
+               .style = kSizeableStyle,
+               .bounds = {.width = outer.right - outer.left, .height = outer.bottom - outer.top},
+               .parent = application.hwnd()});
     application.SetMainWindow(hwnd());
 }
 
@@ -145,15 +144,9 @@ void Form::ChildFocused(Window& focused) {
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        RouteMouseDown(message, lParam, onMouseDown, onDblClick);
+    if (RouteMouseDown(message, lParam, onMouseDown, onDblClick))
         return 0;
+    switch (message) {
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
         case SC_MINIMIZE:

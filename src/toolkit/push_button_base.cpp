@@ -14,20 +14,15 @@ PushButtonBase::~PushButtonBase() {
         form_->UnregisterPushButton(*this);
 }
 
-void PushButtonBase::Create(Form& form, const std::wstring& caption, int x, int y, int width,
-                            int height) {
-    designWidth_ = width;
-    designHeight_ = height;
-    CreateParams params;
-    params.className = L"BUTTON";
-    params.text = caption;
-    params.style = WS_CHILD | WS_VISIBLE | (tabStop_ ? WS_TABSTOP : 0) | ButtonStyle();
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.parent = form.hwnd();
-    CreateNative(params);
+void PushButtonBase::Create(Form& form, const std::wstring& caption, Bounds bounds, int id) {
+    designWidth_ = bounds.width;
+    designHeight_ = bounds.height;
+    CreateNative({.className = L"BUTTON",
+                  .text = caption,
+                  .style = WS_CHILD | WS_VISIBLE | (tabStop_ ? WS_TABSTOP : 0) | ButtonStyle(),
+                  .bounds = bounds,
+                  .parent = form.hwnd(),
+                  .id = id});
     form.RegisterPushButton(*this);
     form_ = &form;
 }

@@ -24,7 +24,7 @@ public:
     ~PushButtonBase() override;
 
     // Creates the button window with the style from ButtonStyle(); registers it with the form.
-    void Create(Form& form, const std::wstring& caption, int x, int y, int width, int height);
+    void Create(Form& form, const std::wstring& caption, Bounds bounds, int id = 0);
 
     // The last two characters of the name: the panel's button code.
     std::wstring Code() const;

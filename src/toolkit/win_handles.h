@@ -12,36 +12,9 @@
 
 namespace toolkit {
 
-struct DeleteGdiObject {
-    void operator()(void* object) const noexcept { ::DeleteObject(static_cast<HGDIOBJ>(object)); }
-};
-struct DeleteMemoryDc {
-    void operator()(HDC dc) const noexcept { ::DeleteDC(dc); }
-};
 struct ReleaseWindowDc {
     HWND window = nullptr;
     void operator()(HDC dc) const noexcept { ::ReleaseDC(window, dc); }
-};
-struct CloseTheme {
-    void operator()(HTHEME theme) const noexcept { ::CloseThemeData(theme); }
-};
-struct FreeGlobal {
-    void operator()(HGLOBAL block) const noexcept { ::GlobalFree(block); }
-};
-struct FreeLocal {
-    void operator()(HLOCAL block) const noexcept { ::LocalFree(block); }
-};
-struct UnmapView {
-    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
-};
-struct CloseKernelHandle {
-    void operator()(HANDLE handle) const noexcept { ::CloseHandle(handle); }
-};
-struct DestroyIconHandle {
-    void operator()(HICON icon) const noexcept { ::DestroyIcon(icon); }
-};
-struct DestroyImageList {
-    void operator()(HIMAGELIST list) const noexcept { ::ImageList_Destroy(list); }
 };
 struct ReleaseComObject {
     void operator()(IUnknown* object) const noexcept { object->Release(); }
@@ -54,29 +27,25 @@ struct SelectBack {
     }
 };
 
-using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
-using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
-using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
-using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
-using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
+using UniqueFont = UniqueHandle<HFONT, ReleaseWith<::DeleteObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, ReleaseWith<::DeleteObject>>;
+using UniquePen = UniqueHandle<HPEN, ReleaseWith<::DeleteObject>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, ReleaseWith<::DeleteObject>>;
+using UniqueMemoryDc = UniqueHandle<HDC, ReleaseWith<::DeleteDC>>; // CreateCompatibleDC only
 using UniqueWindowDc = UniqueHandle<HDC, ReleaseWindowDc>;
-using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
-using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobal>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
-using UniqueLocal = UniqueHandle<HLOCAL, FreeLocal>;
-using UniqueMappedView = UniqueHandle<void*, UnmapView>;
-using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueTheme = UniqueHandle<HTHEME, ReleaseWith<::CloseThemeData>>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, ReleaseWith<::GlobalFree>>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, ReleaseWith<::CloseHandle>>;
+// CreateFileW and FindFirstFileW report failure as INVALID_HANDLE_VALUE, not null.
+using UniqueFile = UniqueHandle<HANDLE, ReleaseWith<::CloseHandle>, -1>;
+using UniqueLocal = UniqueHandle<HLOCAL, ReleaseWith<::LocalFree>>;
+using UniqueMappedView = UniqueHandle<void*, ReleaseWith<::UnmapViewOfFile>>;
+using UniqueIcon = UniqueHandle<HICON, ReleaseWith<::DestroyIcon>>;
 using UniqueSelection = UniqueHandle<void*, SelectBack>;
-using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ReleaseWith<::ImageList_Destroy>>;
 using UniqueStream = UniqueHandle<IStream*, ReleaseComObject>;
-struct DestroyWindowHandle {
-    void operator()(HWND window) const noexcept { ::DestroyWindow(window); }
-};
-using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
-struct DestroyMenuHandle {
-    void operator()(HMENU menu) const noexcept { ::DestroyMenu(menu); }
-};
-using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
+using UniqueWindow = UniqueHandle<HWND, ReleaseWith<::DestroyWindow>>;
+using UniqueMenu = UniqueHandle<HMENU, ReleaseWith<::DestroyMenu>>;
 // A system-wide hotkey of a window: the owner holds the window, the release its id.
 struct UnregisterHotKeyId {
     int id = 0;
@@ -99,11 +68,6 @@ inline UniqueSelection Select(HDC dc, HGDIOBJ object) {
     return UniqueSelection(::SelectObject(dc, object), SelectBack{dc});
 }
 
-// A file handle owner: CreateFileW's INVALID_HANDLE_VALUE becomes an empty owner.
-inline UniqueKernelHandle OwnFileHandle(HANDLE handle) {
-    return UniqueKernelHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
-}
-
 // BeginPaint ... EndPaint. The paint record rides in the deleter: the update rectangle is
 // UpdateRect(owner).
 struct EndPaintScope {
@@ -120,6 +84,33 @@ inline UniquePaint BeginPaintScope(HWND window) {
 }
 inline const RECT& UpdateRect(const UniquePaint& paint) {
     return paint.get_deleter().paint.rcPaint;
+}
+
+// BeginBufferedPaint ... EndBufferedPaint, which copies the buffer to the target DC as drawn.
+struct EndBufferedPaintCopying {
+    void operator()(HPAINTBUFFER buffer) const noexcept { ::EndBufferedPaint(buffer, TRUE); }
+};
+using UniqueBufferedPaint = UniqueHandle<HPAINTBUFFER, EndBufferedPaintCopying>;
+
+// An off-screen buffer for `area` of `target`; `bufferDc` receives the DC to draw into. Empty
+// when no buffer can be had.
+inline UniqueBufferedPaint BeginBufferedPaintScope(HDC target, const RECT& area,
+                                                   BP_BUFFERFORMAT format, HDC& bufferDc) {
+    bufferDc = nullptr;
+    return UniqueBufferedPaint(::BeginBufferedPaint(target, &area, format, nullptr, &bufferDc));
+}
+
+// SaveDC ... RestoreDC: everything selected into the DC and its text and background settings
+// come back as they were.
+struct RestoreSavedDc {
+    int saved = 0;
+    void operator()(HDC dc) const noexcept { ::RestoreDC(dc, saved); }
+};
+using UniqueSavedDc = UniqueHandle<HDC, RestoreSavedDc>;
+
+inline UniqueSavedDc SaveDcState(HDC dc) {
+    const int saved = dc != nullptr ? ::SaveDC(dc) : 0;
+    return UniqueSavedDc(saved != 0 ? dc : nullptr, RestoreSavedDc{saved});
 }
 
 // A 32-bit top-down DIB section; `bits` (optional) receives its pixels, row by row from the top.

@@ -4,6 +4,9 @@
 #include <windowsx.h>
 
 #include "toolkit/application.h"
+#include "toolkit/error.h"
+#include "toolkit/system_error.h"
+#include "toolkit/wide.h"
 
 namespace toolkit {
 namespace {
@@ -41,6 +44,14 @@ Window* ReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 } // namespace
+
+std::u16string WindowCreationErrorText(const wchar_t* className, unsigned long error) {
+    std::u16string text = u"ウィンドウ \"";
+    text += FromWide(className != nullptr ? className : L"");
+    text += u"\" を作成できません。";
+    text += SystemErrorText(error);
+    return text;
+}
 
 bool IsMouseDown(UINT message) {
     switch (message) {
@@ -223,18 +234,26 @@ void Window::RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH 
     ::RegisterClassExW(&windowClass);
 }
 
+HWND Window::CreateFrom(const CreateParams& p, void* creationData) {
+    const Bounds& b = p.bounds;
+    HWND window =
+        ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, b.x, b.y, b.width,
+                          b.height, p.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+                          ::GetModuleHandleW(nullptr), creationData);
+    if (window == nullptr) {
+        const DWORD error = ::GetLastError();
+        Detach(); // a window that got as far as WM_NCCREATE is gone again
+        throw UserError(WindowCreationErrorText(p.className, error));
+    }
+    return window;
+}
+
 void Window::CreateOwn(const CreateParams& p) {
-    ::CreateWindowExW(p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width, p.height,
-                      p.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
-                      ::GetModuleHandleW(nullptr), this);
+    CreateFrom(p, this);
 }
 
 void Window::CreateNative(const CreateParams& p) {
-    HWND window = ::CreateWindowExW(
-        p.exStyle, p.className, p.text.c_str(), p.style, p.x, p.y, p.width, p.height, p.parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), ::GetModuleHandleW(nullptr), nullptr);
-    if (window == nullptr)
-        return;
+    HWND window = CreateFrom(p, nullptr);
     Attach(window);
     subclassed_ = ::SetWindowSubclass(window, &Window::SubclassProc, kSubclassId,
                                       reinterpret_cast<DWORD_PTR>(this)) != FALSE;
@@ -259,7 +278,9 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (Window* target = ReflectionTarget(hwnd_, message, wParam, lParam)) {
         LRESULT result = 0;
         bool handled = false;
-        Guarded([&] { handled = target->HandleReflected(message, wParam, lParam, result); });
+        // A request whose handler failed has been answered (reported); nothing handles it again.
+        if (!Guarded([&] { handled = target->HandleReflected(message, wParam, lParam, result); }))
+            return 0;
         if (handled)
             return result;
     }
@@ -269,6 +290,16 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Window* form = FromHandle(root); form != nullptr && form != this)
             form->ChildFocused(*this);
     }
+    return result;
+}
+
+LRESULT Window::GuardedDispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    LRESULT result = 0;
+    // An error is shown in the error box and the rest of the handler is skipped: the message
+    // counts as handled, and no default handling runs for it a second time.
+    Guarded([&] { result = Dispatch(message, wParam, lParam); });
+    if (message == WM_NCDESTROY)
+        Detach();
     return result;
 }
 
@@ -284,29 +315,12 @@ LRESULT CALLBACK Window::OwnWindowProc(HWND window, UINT message, WPARAM wParam,
     }
     if (self == nullptr)
         return ::DefWindowProcW(window, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = self->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        result = ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY)
-        self->Detach();
-    return result;
+    return self->GuardedDispatch(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) noexcept {
-    auto* self = reinterpret_cast<Window*>(data);
-    LRESULT result = 0;
-    try {
-        result = self->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        result = ::DefSubclassProc(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY)
-        self->Detach();
-    return result;
+LRESULT CALLBACK Window::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data) noexcept {
+    return reinterpret_cast<Window*>(data)->GuardedDispatch(message, wParam, lParam);
 }
 
 } // namespace toolkit

@@ -28,16 +28,26 @@ UINT SingleClickOf(UINT message);
 bool RouteMouseDown(UINT message, LPARAM position, const MouseDownHandler& onMouseDown,
                     const std::function<void()>& onDblClick);
 
-struct CreateParams {
-    DWORD exStyle = 0;
-    const wchar_t* className = nullptr;
-    std::wstring text;
-    DWORD style = 0;
+// The error box's text for a window that could not be created: the class and the system's
+// description of `error`.
+std::u16string WindowCreationErrorText(const wchar_t* className, unsigned long error);
+
+// Where a window goes: in its parent's client area, or on the screen for a top-level one.
+struct Bounds {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
-    HWND parent = nullptr;
+};
+
+// What CreateWindowExW is given; filled with designated initialisers.
+struct CreateParams {
+    DWORD exStyle = 0;
+    const wchar_t* className = nullptr; // not owned: a literal or a registered class's name
+    std::wstring text{};
+    DWORD style = 0;
+    Bounds bounds{};
+    HWND parent = nullptr; // not owned; the owner window for a top-level one
     int id = 0;
 };
 
@@ -88,13 +98,17 @@ protected:
 
     static void RegisterOwnClass(const wchar_t* className, UINT classStyle, HBRUSH background,
                                  HICON icon);
+    // Create the window (ours, or a native control then subclassed). A window that cannot be
+    // created throws UserError with WindowCreationErrorText: the caller's handler ends there.
     void CreateOwn(const CreateParams& params);
     void CreateNative(const CreateParams& params);
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    HWND CreateFrom(const CreateParams& params, void* creationData);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT GuardedDispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void Attach(HWND window);
     void Detach();
 

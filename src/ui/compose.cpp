@@ -90,17 +90,21 @@ ComposedCommands ComposeCommands(const CommandPress& press, const DirectionTable
         return result;
 
     // A direction button, "01" to "08": its code is its screen direction.
-    if (code.size() != 2 || code[0] != u'0' || code[1] < u'1' || code[1] > u'8')
+    const int screenDirection = ScreenDirectionOfCode(code);
+    if (screenDirection == 0 || press.alt || press.shift)
         return result;
-    if (press.alt || press.shift)
-        return result;
-    const int screenDirection = code[1] - u'0';
     const std::u16string& word =
         directions[static_cast<size_t>(DirectionIndex(screenDirection, press.heading))];
     std::u16string text(SpeedPrefix(press.speed, press.button, press.ctrl));
     text += word;
     result.texts.push_back(std::move(text));
     return result;
+}
+
+int ScreenDirectionOfCode(std::u16string_view code) {
+    if (code.size() != 2 || code[0] != u'0' || code[1] < u'1' || code[1] > u'8')
+        return 0;
+    return code[1] - u'0';
 }
 
 } // namespace quarnel

@@ -36,4 +36,7 @@ struct ComposedCommands {
 
 ComposedCommands ComposeCommands(const CommandPress& press, const DirectionTable& directions);
 
+// The screen direction 1 to 8 of a direction button's code ("01" to "08"); 0 for any other.
+int ScreenDirectionOfCode(std::u16string_view code);
+
 } // namespace quarnel

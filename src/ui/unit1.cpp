@@ -4,11 +4,13 @@
 #include "link/delivery.h"
 #include "link/held_modifiers.h"
 #include "link/win32_port.h"
+#include "panel_identity.h"
 #include "toolkit/application.h"
 #include "toolkit/wide.h"
 #include "ui/compose.h"
 #include "ui/frame_geometry.h"
 #include "ui/heading_display.h"
+#include "ui/panel_layout.h"
 #include "ui/tiller_menu.h"
 
 namespace quarnel {
@@ -16,15 +18,11 @@ namespace {
 
 using toolkit::AsWide;
 using toolkit::MouseButton;
+using toolkit::Wide;
 
 constexpr COLORREF kPureBlue = RGB(0, 0, 255);
 // The status line's ink while the last delivery found no game client to type into.
 constexpr COLORREF kNoClientGrey = RGB(128, 128, 128);
-constexpr int kFirstControlId = 100;
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
-}
 
 // The form as the frame steps see it.
 class FormFrame final : public FrameWindow {
@@ -72,7 +70,7 @@ void TForm1::CreateAndShow() {
 }
 
 void TForm1::CreateHidden() {
-    Create(kClassName, kCaption, kLayoutClientWidth, kLayoutClientHeight);
+    Create(AsWide(kPanelClassName), kCaption, kPanelClientWidth, kPanelClientHeight);
     formFont_ = toolkit::CreateUiFont(16);
     font15_ = toolkit::CreateUiFont(15);
     font13_ = toolkit::CreateUiFont(13);
@@ -91,85 +89,80 @@ void TForm1::CreateHidden() {
 }
 
 void TForm1::CreateControls() {
-    const HWND form = hwnd();
-    int nextId = kFirstControlId;
-    auto commandButton = [&](CommandButton& button, const wchar_t* name, const wchar_t* caption,
-                             int x, int y, int width, int height) {
-        button.set_name(name);
-        button.SetTabStop(false);
-        button.SetVersion(L"1.0.0.1");
-        button.Create(*this, caption, x, y, width, height);
-        ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
-        button.SetFont(font12_.get());
-        button.onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouseButton,
-                                    int mx,
-                                    int my) { Btn_00MouseDown(sender, mouseButton, mx, my); };
-    };
-    auto radio = [&](toolkit::RadioButton& button, const wchar_t* name, const wchar_t* caption,
-                     int x, int y, int width, int height, bool checked) {
-        button.set_name(name);
-        button.Create(form, speedGroup, caption, x, y, width, height, checked);
-        ::SetWindowLongPtrW(button.hwnd(), GWLP_ID, nextId++);
-        button.SetFont(font13_.get());
-    };
-    const std::array<std::u16string_view, 8> ship = *DirectionCaptions(0);
+    const std::array<std::u16string_view, 8> shipRelative = *DirectionCaptions(0);
+    int nextId = kFirstPanelControlId;
+    for (const PanelControlRow& row : PanelLayout()) {
+        std::wstring caption(row.caption);
+        std::visit(
+            [&](auto member) {
+                auto& control = this->*member;
+                using Control = std::remove_reference_t<decltype(control)>;
+                control.set_name(std::wstring(row.name));
+                if constexpr (std::is_same_v<Control, CommandButton>) {
+                    const std::wstring code = control.Code();
+                    const int direction = ScreenDirectionOfCode(toolkit::FromWide(code));
+                    if (direction != 0)
+                        caption = Wide(shipRelative[static_cast<size_t>(direction - 1)]);
+                }
+                CreateControl(control, caption, row, nextId);
+                control.SetFont(FontOfHeight(row.fontHeight));
+            },
+            row.member);
+    }
 
-    // Created in tab order, so that the window order is the tab order.
-    commandButton(Btn_08, L"Btn_08", Wide(ship[7]).c_str(), 0, 85, 60, 40);
-    commandButton(Btn_07, L"Btn_07", Wide(ship[6]).c_str(), 0, 131, 60, 40);
-    commandButton(Btn_00, L"Btn_00", L"Stop", 65, 131, 60, 40);
-    commandButton(Btn_03, L"Btn_03", Wide(ship[2]).c_str(), 130, 131, 60, 40);
-    commandButton(Btn_06, L"Btn_06", Wide(ship[5]).c_str(), 0, 177, 60, 40);
-    commandButton(Btn_05, L"Btn_05", Wide(ship[4]).c_str(), 65, 177, 60, 40);
-    commandButton(Btn_04, L"Btn_04", Wide(ship[3]).c_str(), 130, 177, 60, 40);
-    radio(RBtn_1, L"RBtn_1", L"High", 5, 65, 45, 17, true);
-    radio(RBtn_2, L"RBtn_2", L"Slow", 65, 65, 50, 17, false);
-    radio(RBtn_3, L"RBtn_3", L"One", 130, 65, 49, 17, false);
-    commandButton(Btn_L9, L"Btn_L9", L"Lt.90", 0, 24, 60, 40);
-    commandButton(Btn_18, L"Btn_18", L"180\u5EA6", 65, 24, 60, 40);
-    commandButton(Btn_R9, L"Btn_R9", L"Rt.90", 130, 24, 60, 40);
-
-    cbSlim.set_name(L"cbSlim");
-    cbSlim.Create(form, L"For w/o border", 1, 340, 104, 17);
-    ::SetWindowLongPtrW(cbSlim.hwnd(), GWLP_ID, nextId++);
-    cbSlim.SetFont(font11_.get());
+    lblMes.SetColor(kPureBlue);
+    lblMes.onMouseDown = [this](MouseButton button, int x, int y) { FormMouseDown(button, x, y); };
     cbSlim.onClick = [this] { cbSlimClick(); };
-
-    cb1.set_name(L"cb1");
-    cb1.Create(form, 0, 227, 190, 27);
-    ::SetWindowLongPtrW(cb1.hwnd(), GWLP_ID, nextId++);
-    cb1.SetFont(font15_.get());
     for (std::u16string_view item : HeadingItems())
         cb1.AddItem(Wide(item));
     cb1.SetItemIndex(0);
     cb1.onChange = [this] { cb1Change(); };
+}
 
-    commandButton(Btn_T1, L"Btn_T1", L"Start Tracking", 0, 260, 190, 25);
-    commandButton(Btn_T2, L"Btn_T2", L"Start", 0, 284, 95, 25);
-    commandButton(Btn_T3, L"Btn_T3", L"Continue", 95, 284, 95, 25);
-    commandButton(Btn_DS, L"Btn_DS", L"Doracron / Sueacron", 0, 315, 190, 25);
-    commandButton(Btn_01, L"Btn_01", Wide(ship[0]).c_str(), 65, 85, 60, 40);
-    commandButton(Btn_02, L"Btn_02", Wide(ship[1]).c_str(), 130, 85, 60, 40);
+void TForm1::CreateControl(CommandButton& button, const std::wstring& caption,
+                           const PanelControlRow& row, int& nextId) {
+    button.SetTabStop(false);
+    button.SetVersion(L"1.0.0.1");
+    button.Create(*this, caption, row.bounds, nextId++);
+    button.onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouseButton, int x,
+                                int y) { Btn_00MouseDown(sender, mouseButton, x, y); };
+}
 
-    // Labels: no tab order.
-    auto label = [&](toolkit::Label& target, const wchar_t* name, const wchar_t* caption, int x,
-                     int y, int width, int height, HFONT font, toolkit::Label::Align align) {
-        target.set_name(name);
-        target.Create(form, caption, x, y, width, height, align);
-        target.SetFont(font);
-        target.onDblClick = [this] { FormDblClick(); };
-    };
-    label(lblMes, L"lblMes", L"\u30FC\u30FC\u30FC\u30FC", 0, 0, 190, 17, font13_.get(),
-          toolkit::Label::Align::Center);
-    lblMes.SetColor(kPureBlue);
-    lblMes.onMouseDown = [this](MouseButton button, int x, int y) { FormMouseDown(button, x, y); };
-    label(Label1, L"Label1", L"Check or Double click on space", 17, 356, 170, 14, font11_.get(),
-          toolkit::Label::Align::Left);
-    label(Label3, L"Label3", L"Ctrl+Left click\u2192Slow, Ctrl+Right", 1, 384, 178, 14,
-          font11_.get(), toolkit::Label::Align::Left);
-    label(Label4, L"Label4", L"click\u2192One, when 'High' is selected.", 1, 397, 191, 14,
-          font11_.get(), toolkit::Label::Align::Left);
-    label(Label2, L"Label2", L"  ", 1, 410, 8, 14, font11_.get(), toolkit::Label::Align::Left);
+void TForm1::CreateControl(toolkit::RadioButton& button, const std::wstring& caption,
+                           const PanelControlRow& row, int& nextId) {
+    button.Create(hwnd(), speedGroup, caption, row.bounds, row.checked, nextId++);
+}
+
+void TForm1::CreateControl(toolkit::CheckBox& box, const std::wstring& caption,
+                           const PanelControlRow& row, int& nextId) {
+    box.Create(hwnd(), caption, row.bounds, nextId++);
+}
+
+void TForm1::CreateControl(toolkit::ComboBox& list, const std::wstring&, const PanelControlRow& row,
+                           int& nextId) {
+    list.Create(hwnd(), row.bounds, nextId++);
+}
+
+// Labels take no id and no tab stop.
+void TForm1::CreateControl(toolkit::Label& label, const std::wstring& caption,
+                           const PanelControlRow& row, int&) {
+    label.Create(hwnd(), caption, row.bounds, row.align);
+    label.onDblClick = [this] { FormDblClick(); };
+}
+
+HFONT TForm1::FontOfHeight(int height) const {
+    switch (height) {
+    case 11:
+        return font11_.get();
+    case 12:
+        return font12_.get();
+    case 13:
+        return font13_.get();
+    case 15:
+        return font15_.get();
+    default:
+        return formFont_.get();
+    }
 }
 
 std::array<CommandButton*, 8> TForm1::DirectionButtons() {

@@ -20,15 +20,14 @@
 
 namespace quarnel {
 
+struct PanelControlRow;
+
 // The push button every command button is made of.
 using CommandButton = TAeroButton;
 
 class TForm1 : public toolkit::Form {
 public:
-    static constexpr wchar_t kClassName[] = L"TForm1";
     static constexpr wchar_t kCaption[] = L"[QUARN] Quarnel 1.20";
-    static constexpr int kLayoutClientWidth = 190;
-    static constexpr int kLayoutClientHeight = 436;
 
     TForm1() = default;
     // Creates the window and its controls, runs FormCreate, then shows the window.
@@ -60,6 +59,11 @@ public:
     toolkit::PopupMenu BuildTillerMenu(std::vector<std::u16string>& commands) const;
     const HotkeyTable& hotkeys() const noexcept { return hotkeys_; }
 
+private:
+    // Declared before the controls that use them, so that the controls are destroyed first.
+    toolkit::UniqueFont formFont_, font15_, font13_, font12_, font11_;
+
+public:
     // Controls, named as on the form.
     toolkit::Label lblMes;
     CommandButton Btn_L9, Btn_18, Btn_R9;
@@ -77,7 +81,19 @@ public:
     std::array<CommandButton*, 16> CommandButtons();
 
 private:
+    // The controls of the layout table, each named, placed, numbered and given its font.
     void CreateControls();
+    void CreateControl(CommandButton& button, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::RadioButton& button, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::CheckBox& box, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::ComboBox& list, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    void CreateControl(toolkit::Label& label, const std::wstring& caption,
+                       const PanelControlRow& row, int& nextId);
+    HFONT FontOfHeight(int height) const;
     // The settings image read at start (empty when it could not be read), applied.
     SettingsImage ApplyStartSettings();
     void FillDirectionTable();
@@ -97,8 +113,6 @@ private:
     BorderlessState borderless_;
 
     HotkeyTable hotkeys_;
-
-    toolkit::UniqueFont formFont_, font15_, font13_, font12_, font11_;
 };
 
 } // namespace quarnel

@@ -12,7 +12,7 @@ restore_xkb() { setxkbmap -option "" ${xkb_options:+-option "$xkb_options"} 2>/d
 trap 'restore_xkb; e2e_cleanup' EXIT
 setxkbmap -option srvrkeys:none
 
-game_in_front() { [[ $(helper foreground -) == "Ultima Online" ]]; }
+game_in_front() { [[ $(helper foreground) == "Ultima Online" ]]; }
 game_not_in_front() { ! game_in_front; }
 bring_game_forward() {
     helper activate "Ultima Online" >/dev/null

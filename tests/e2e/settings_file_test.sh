@@ -12,7 +12,7 @@ window_rect() { helper top TForm1 | awk 'NR==1 { print $2, $3, $4, $5 }'; }
 # --- First start without a file ---------------------------------------------------------
 rm -f "$SETTINGS_FILE"
 start_panel
-read -r _ _ work_w work_h < <(helper workarea -)
+read -r _ _ work_w work_h < <(helper workarea)
 read -r x y w h < <(window_rect)
 read -r _ _ cw ch < <(helper client TForm1)
 check "first start: client area 190 x 436" test "$cw $ch" = "190 436"

@@ -9,7 +9,7 @@ start_panel
 
 # No client yet: the text shows, in grey.
 press Btn_01 1
-wait_until 10 bash -c "[[ \$(wine '$WINHELPER_EXE' clip - 2>/dev/null | tr -d '\r') == Forward ]]" || true
+wait_until 10 bash -c "[[ \$(wine '$WINHELPER_EXE' clip 2>/dev/null | tr -d '\r') == Forward ]]" || true
 check "no client: the status line shows the text" equals "$(status_line)" "Forward"
 check "no client: the status line turns grey" wait_until 10 status_ink_is grey
 

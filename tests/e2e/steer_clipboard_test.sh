@@ -8,8 +8,8 @@ readonly TITLE="[QUARN] Quarnel"
 start_panel
 
 press Btn_01 1
-wait_until 10 bash -c "[[ \$(wine '$WINHELPER_EXE' clip - 2>/dev/null | tr -d '\r') == Forward ]]" || true
-check "no client: the clipboard holds the text" equals "$(helper clip -)" "Forward"
+wait_until 10 bash -c "[[ \$(wine '$WINHELPER_EXE' clip 2>/dev/null | tr -d '\r') == Forward ]]" || true
+check "no client: the clipboard holds the text" equals "$(helper clip)" "Forward"
 check "no client: the status line shows it" equals "$(status_line)" "Forward"
 check "no client: no error box" bash -c "! wine '$WINHELPER_EXE' msgbox '$TITLE' 300 >/dev/null 2>&1"
 
@@ -32,8 +32,8 @@ check "nothing was typed into the client" bash -c "! grep -qE '^(key|line|focus)
 # Once the clipboard is free again, the next command goes through.
 kill "${E2E_PIDS[-1]}" 2>/dev/null || true
 wait "${E2E_PIDS[-1]}" 2>/dev/null || true
-wait_until 10 bash -c "wine '$WINHELPER_EXE' clip - >/dev/null 2>&1" || true
-check "the failed command left the clipboard as it was" equals "$(helper clip -)" "Forward"
+wait_until 10 bash -c "wine '$WINHELPER_EXE' clip >/dev/null 2>&1" || true
+check "the failed command left the clipboard as it was" equals "$(helper clip)" "Forward"
 press Btn_05 1
 check "after the holder let go the client gets the next command" wait_received 1
 check "it received Back" equals "$(last_received 1)" "Back"

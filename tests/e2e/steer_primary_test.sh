@@ -11,7 +11,7 @@ start_panel
 press Btn_01 1
 expect_after "left click on the top button sends Forward" "Forward"
 check "the status line shows the text" equals "$(status_line)" "Forward"
-check "the clipboard holds the text" equals "$(helper clip -)" "Forward"
+check "the clipboard holds the text" equals "$(helper clip)" "Forward"
 check "the chat holder got the focus message before the keys" \
     bash -c "grep -m1 -E '^(focus|key)' '$PRACTICE_LOG' | grep -qx focus"
 check "Ctrl, V and Enter carry their own scan codes" \

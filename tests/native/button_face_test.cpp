@@ -13,7 +13,7 @@ struct ElementCase {
 };
 
 TEST(ButtonFace, ElementFollowsTheFirstRuleThatApplies) {
-    // FaceState fields: enabled, pressed, hasFocus, isFocused, mouseInControl.
+    // FaceState fields: enabled, pressed, hasFocus, defaultLook, hot.
     const ElementCase cases[] = {
         {"idle", {true, false, false, false, false}, ThemedButton::Normal, 1},
         {"hot", {true, false, false, false, true}, ThemedButton::Hot, 2},
@@ -52,12 +52,6 @@ TEST(ButtonFace, LayoutFollowsImagePosOnlyWithAPicture) {
         EXPECT_EQ(LayoutFor(positions[i], true), layouts[i]);
         EXPECT_EQ(LayoutFor(positions[i], false), blGlyphLeft);
     }
-    EXPECT_TRUE(PictureShown(true, 3, 0));
-    EXPECT_TRUE(PictureShown(true, 3, 2));
-    EXPECT_FALSE(PictureShown(true, 3, 3)); // index equal to the count
-    EXPECT_FALSE(PictureShown(true, 3, -1));
-    EXPECT_FALSE(PictureShown(true, 0, 0));
-    EXPECT_FALSE(PictureShown(false, 3, 1));
 }
 
 TEST(ButtonFace, TextFlags) {

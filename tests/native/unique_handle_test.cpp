@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -61,3 +62,40 @@ TEST(UniqueHandle, DeleterCarriesItsContext) {
 static_assert(!std::is_copy_constructible_v<UniqueFake>, "owners must not be copyable");
 
 } // namespace
+
+// An owner whose empty value is -1 (as INVALID_HANDLE_VALUE is for files): -1 owns nothing,
+// every other value, null included, is a handle to release.
+struct ReleaseValueInto {
+    std::vector<std::intptr_t>* released = nullptr;
+    void operator()(void* handle) const noexcept {
+        released->push_back(reinterpret_cast<std::intptr_t>(handle));
+    }
+};
+using UniqueFile = toolkit::UniqueHandle<void*, ReleaseValueInto, -1>;
+
+void* HandleOf(std::intptr_t value) {
+    return reinterpret_cast<void*>(value);
+}
+
+TEST(UniqueHandle, EmptyValueInTheTypeDecidesWhatIsOwned) {
+    std::vector<std::intptr_t> released;
+    {
+        UniqueFile invalid(HandleOf(-1), ReleaseValueInto{&released});
+        EXPECT_FALSE(invalid);
+        UniqueFile defaulted;
+        EXPECT_FALSE(defaulted);
+        EXPECT_EQ(static_cast<void*>(defaulted.get()), HandleOf(-1));
+        UniqueFile valid(HandleOf(5), ReleaseValueInto{&released});
+        EXPECT_TRUE(valid);
+        EXPECT_EQ(static_cast<void*>(valid.get()), HandleOf(5));
+        UniqueFile moved = std::move(valid);
+        EXPECT_FALSE(valid);
+        moved.reset(HandleOf(6));
+        EXPECT_EQ(released, std::vector<std::intptr_t>{5});
+        UniqueFile zero(HandleOf(0), ReleaseValueInto{&released});
+        EXPECT_TRUE(zero);
+        void* given = UniqueFile(HandleOf(7), ReleaseValueInto{&released}).release();
+        EXPECT_EQ(given, HandleOf(7));
+    }
+    EXPECT_EQ(released, (std::vector<std::intptr_t>{5, 0, 6}));
+}

@@ -34,7 +34,7 @@ TEST(AeroButton, StartsWithTheDocumentedDefaults) {
     EXPECT_EQ(fresh.DesignHeight(), 25);
     EXPECT_TRUE(fresh.TabStop());
     EXPECT_FALSE(fresh.Hot());
-    EXPECT_FALSE(fresh.Active());
+    EXPECT_FALSE(fresh.DefaultLook());
     EXPECT_FALSE(fresh.WordWrap());
     EXPECT_TRUE(fresh.DoubleBuffered());
     EXPECT_FALSE(fresh.ParentDoubleBuffered()); // buffered whatever the parent does
@@ -293,22 +293,22 @@ TEST(AeroButton, FocusGivesTheDefaultLookWithoutTouchingTheButtonStyle) {
     ButtonHost host;
     auto& button = host.button();
     toolkit::CheckBox box;
-    box.Create(host.form().hwnd(), L"box", 10, 60, 80, 17);
+    box.Create(host.form().hwnd(), L"box", {10, 60, 80, 17});
     TAeroButton second;
-    second.Create(host.form(), L"Other", 100, 10, 75, 25);
+    second.Create(host.form(), L"Other", {100, 10, 75, 25});
     second.SetDefault(true);
     MessageLog log;
 
     ::SetFocus(button.hwnd());
-    EXPECT_TRUE(button.Active());
-    EXPECT_FALSE(second.Active());
+    EXPECT_TRUE(button.DefaultLook());
+    EXPECT_FALSE(second.DefaultLook());
     EXPECT_GE(log.Count(button.hwnd(), WM_PAINT), 1) << "repainted at once";
     EXPECT_EQ(::GetWindowLongW(button.hwnd(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 
     // Focus on a control that is no push button: the default button takes the look back.
     ::SetFocus(box.hwnd());
-    EXPECT_FALSE(button.Active());
-    EXPECT_TRUE(second.Active());
+    EXPECT_FALSE(button.DefaultLook());
+    EXPECT_TRUE(second.DefaultLook());
     EXPECT_EQ(::GetWindowLongW(second.hwnd(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 }
 
@@ -316,14 +316,14 @@ TEST(AeroButton, FocusGainAndLossInvalidate) {
     AeroAnswers answers(true);
     ButtonHost host;
     toolkit::CheckBox box;
-    box.Create(host.form().hwnd(), L"box", 10, 60, 80, 17);
+    box.Create(host.form().hwnd(), L"box", {10, 60, 80, 17});
     // The default button stays active whichever of the two has the focus, so only the focus
     // change itself marks it for repainting.
     host.button().SetDefault(true);
     const HWND window = host.button().hwnd();
     ::SetFocus(box.hwnd());
     ButtonHost::Pump();
-    ASSERT_TRUE(host.button().Active());
+    ASSERT_TRUE(host.button().DefaultLook());
     ::ValidateRect(window, nullptr);
     ::SetFocus(window);
     EXPECT_TRUE(UpdatePending(window));

@@ -1,5 +1,5 @@
 // What the glass button draws: the themed element of each state, the classic frame, the
-// focus rectangle, the caption flags, and the buffered paint paths.
+// focus rectangle and the caption flags.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,21 +19,7 @@
 
 namespace {
 
-using testing_support::AeroAnswers;
-using testing_support::ButtonHost;
-using testing_support::MemorySurface;
-using testing_support::MessageLog;
-
-constexpr COLORREF kGround = RGB(255, 0, 255);
-constexpr int kW = 75;
-constexpr int kH = 25;
-
-// The button's face for one owner-draw request, on a fresh surface.
-void Face(ButtonHost& host, MemorySurface& surface, UINT itemState) {
-    surface.Fill(kGround);
-    const RECT item{0, 0, surface.width(), surface.height()};
-    host.button().DrawFace(surface.dc(), item, itemState);
-}
+using namespace testing_support;
 
 bool Inside(const RECT& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
@@ -78,7 +64,7 @@ protected:
         ::DrawThemeBackground(theme_.get(), surface.dc(), BP_PUSHBUTTON, stateId, &item, nullptr);
     }
     RECT Content(int stateId) {
-        const RECT item{0, 0, kW, kH};
+        const RECT item{0, 0, kButtonWidth, kButtonHeight};
         RECT content{};
         ::GetThemeBackgroundContentRect(theme_.get(), nullptr, BP_PUSHBUTTON, stateId, &item,
                                         &content);
@@ -87,14 +73,14 @@ protected:
     // Makes the button the form's active button, or takes that from it.
     void SetActive(bool active) {
         ::SetFocus(active ? host_.button().hwnd() : box_.hwnd());
-        ASSERT_EQ(host_.button().Active(), active);
+        ASSERT_EQ(host_.button().DefaultLook(), active);
     }
 
     AeroAnswers answers_;
     ButtonHost host_;
     toolkit::UniqueTheme theme_;
     toolkit::CheckBox box_;
-    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", 10, 60, 80, 17); }
+    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", {10, 60, 80, 17}); }
 };
 
 struct ElementCase {
@@ -120,9 +106,9 @@ TEST_F(ThemedFace, EachStateDrawsTheElementOfItsRule) {
     };
     // Without a caption the face is the theme's background, save the focus rectangle.
     host_.button().SetText(L"");
-    MemorySurface face(kW, kH);
-    MemorySurface reference(kW, kH);
-    MemorySurface expected(kW, kH);
+    MemorySurface face(kButtonWidth, kButtonHeight);
+    MemorySurface reference(kButtonWidth, kButtonHeight);
+    MemorySurface expected(kButtonWidth, kButtonHeight);
     for (const ElementCase& c : cases) {
         SCOPED_TRACE(c.name);
         SetActive(c.active);
@@ -131,7 +117,7 @@ TEST_F(ThemedFace, EachStateDrawsTheElementOfItsRule) {
         else
             host_.button().MouseLeave();
         host_.button().SetEnabled(c.enabled);
-        Face(host_, face, c.itemState);
+        DrawFaceOn(host_, face, c.itemState);
         const RECT content = Content(c.themeState);
         auto focusRing = [&](int x, int y) { return OnBorder(content, x, y); };
         Reference(expected, c.themeState);
@@ -150,12 +136,12 @@ TEST_F(ThemedFace, EachStateDrawsTheElementOfItsRule) {
 }
 
 TEST_F(ThemedFace, FocusRectangleRunsAlongTheContentRectangleOnlyWhenActiveAndFocused) {
-    MemorySurface focused(kW, kH);
-    MemorySurface plain(kW, kH);
+    MemorySurface focused(kButtonWidth, kButtonHeight);
+    MemorySurface plain(kButtonWidth, kButtonHeight);
     const RECT content = Content(PBS_DEFAULTED);
     SetActive(true);
-    Face(host_, focused, ODS_FOCUS);
-    Face(host_, plain, 0); // active without the keyboard focus: no rectangle
+    DrawFaceOn(host_, focused, ODS_FOCUS);
+    DrawFaceOn(host_, plain, 0); // active without the keyboard focus: no rectangle
     int outside = 0;
     EXPECT_GT(DifferencesOnlyWhere(
                   focused, plain, [&](int x, int y) { return OnBorder(content, x, y); }, outside),
@@ -163,8 +149,8 @@ TEST_F(ThemedFace, FocusRectangleRunsAlongTheContentRectangleOnlyWhenActiveAndFo
     EXPECT_EQ(outside, 0);
 
     SetActive(false);
-    MemorySurface focusOnly(kW, kH);
-    Face(host_, focusOnly, ODS_FOCUS); // keyboard focus without the default look
+    MemorySurface focusOnly(kButtonWidth, kButtonHeight);
+    DrawFaceOn(host_, focusOnly, ODS_FOCUS); // keyboard focus without the default look
     EXPECT_TRUE(focusOnly.SamePixels(plain));
 }
 
@@ -184,37 +170,37 @@ TEST_F(ThemedFace, TextFlagsFollowTheTopLevelWindowAndTheControl) {
 }
 
 TEST_F(ThemedFace, GlassFrameCoveringTheButtonChangesTheFaceOnlyWithComposition) {
-    MemorySurface plain(kW, kH);
-    MemorySurface face(kW, kH);
-    Face(host_, plain, 0);
+    MemorySurface plain(kButtonWidth, kButtonHeight);
+    MemorySurface face(kButtonWidth, kButtonHeight);
+    DrawFaceOn(host_, plain, 0);
 
     // The button at (10, 10, 85, 35) lies wholly inside the glass-free rectangle.
     answers_.SetComposition(true);
     answers_.SetGlassFrame({true, false, 5, 5, 5, 5});
-    Face(host_, face, 0);
+    DrawFaceOn(host_, face, 0);
     EXPECT_TRUE(face.SamePixels(plain));
 
     // A sheet of glass: the black ground and the glass caption.
     answers_.SetGlassFrame({true, true, 0, 0, 0, 0});
-    Face(host_, face, 0);
+    DrawFaceOn(host_, face, 0);
     EXPECT_FALSE(face.SamePixels(plain));
 
     // The same frame without composition is no glass at all.
     answers_.SetComposition(false);
-    Face(host_, face, 0);
+    DrawFaceOn(host_, face, 0);
     EXPECT_TRUE(face.SamePixels(plain));
 }
 
 class ClassicFace : public ::testing::Test {
 protected:
     ClassicFace() : answers_(false) {}
-    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", 10, 60, 80, 17); }
+    void SetUp() override { box_.Create(host_.form().hwnd(), L"box", {10, 60, 80, 17}); }
     void SetActive(bool active) {
         ::SetFocus(active ? host_.button().hwnd() : box_.hwnd());
-        ASSERT_EQ(host_.button().Active(), active);
+        ASSERT_EQ(host_.button().DefaultLook(), active);
     }
     static void Frame(MemorySurface& surface, RECT r, UINT flags) {
-        surface.Fill(kGround);
+        surface.Fill(kFaceGround);
         ::DrawFrameControl(surface.dc(), &r, DFC_BUTTON, flags);
     }
 
@@ -225,10 +211,10 @@ protected:
 
 TEST_F(ClassicFace, RaisedFrameIsThePlatformPushButton) {
     SetActive(false);
-    MemorySurface face(kW, kH);
-    MemorySurface reference(kW, kH);
-    RECT inner{0, 0, kW, kH};
-    Face(host_, face, 0);
+    MemorySurface face(kButtonWidth, kButtonHeight);
+    MemorySurface reference(kButtonWidth, kButtonHeight);
+    RECT inner{0, 0, kButtonWidth, kButtonHeight};
+    DrawFaceOn(host_, face, 0);
     Frame(reference, inner, 0x2010);
     ::DrawFrameControl(reference.dc(), &inner, DFC_BUTTON, 0x2010); // learns the face inside
     EXPECT_EQ(RingDifferences(face, reference, inner), 0);
@@ -236,46 +222,47 @@ TEST_F(ClassicFace, RaisedFrameIsThePlatformPushButton) {
 
 TEST_F(ClassicFace, FocusAddsAWindowFrameOutlineAroundTheFrame) {
     SetActive(false);
-    MemorySurface face(kW, kH);
-    MemorySurface reference(kW, kH);
-    Face(host_, face, ODS_FOCUS);
-    RECT inner{1, 1, kW - 1, kH - 1};
+    MemorySurface face(kButtonWidth, kButtonHeight);
+    MemorySurface reference(kButtonWidth, kButtonHeight);
+    DrawFaceOn(host_, face, ODS_FOCUS);
+    RECT inner{1, 1, kButtonWidth - 1, kButtonHeight - 1};
     Frame(reference, inner, 0x2010);
     const COLORREF frame = ::GetSysColor(COLOR_WINDOWFRAME);
-    for (int x = 0; x < kW; ++x) {
+    for (int x = 0; x < kButtonWidth; ++x) {
         EXPECT_EQ(face.Pixel(x, 0), frame);
-        EXPECT_EQ(face.Pixel(x, kH - 1), frame);
+        EXPECT_EQ(face.Pixel(x, kButtonHeight - 1), frame);
     }
-    EXPECT_EQ(RingDifferences(face, reference, RECT{4, 4, kW - 4, kH - 4}) -
-                  RingDifferences(face, reference, RECT{1, 1, kW - 1, kH - 1}),
+    EXPECT_EQ(RingDifferences(face, reference, RECT{4, 4, kButtonWidth - 4, kButtonHeight - 4}) -
+                  RingDifferences(face, reference, RECT{1, 1, kButtonWidth - 1, kButtonHeight - 1}),
               0)
         << "inside the outline the frame is the platform's";
 }
 
 TEST_F(ClassicFace, PressedDrawsTheFlatRectangle) {
     SetActive(false);
-    MemorySurface face(kW, kH);
-    Face(host_, face, ODS_SELECTED);
+    MemorySurface face(kButtonWidth, kButtonHeight);
+    DrawFaceOn(host_, face, ODS_SELECTED);
     const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
     const COLORREF buttonFace = ::GetSysColor(COLOR_BTNFACE);
-    for (int x = 0; x < kW; ++x) {
+    for (int x = 0; x < kButtonWidth; ++x) {
         EXPECT_EQ(face.Pixel(x, 0), shadow);
-        EXPECT_EQ(face.Pixel(x, kH - 1), shadow);
-        EXPECT_EQ(face.Pixel(x, kH - 2) == buttonFace || x == 0 || x == kW - 1, true);
+        EXPECT_EQ(face.Pixel(x, kButtonHeight - 1), shadow);
+        EXPECT_EQ(face.Pixel(x, kButtonHeight - 2) == buttonFace || x == 0 || x == kButtonWidth - 1,
+                  true);
     }
-    for (int y = 0; y < kH; ++y) {
+    for (int y = 0; y < kButtonHeight; ++y) {
         EXPECT_EQ(face.Pixel(0, y), shadow);
-        EXPECT_EQ(face.Pixel(kW - 1, y), shadow);
+        EXPECT_EQ(face.Pixel(kButtonWidth - 1, y), shadow);
     }
 }
 
 TEST_F(ClassicFace, FocusRectangleLiesFourPixelsIn) {
     SetActive(true);
-    MemorySurface focused(kW, kH);
-    MemorySurface plain(kW, kH);
-    Face(host_, focused, ODS_FOCUS);
-    Face(host_, plain, 0);
-    const RECT ring{4, 4, kW - 4, kH - 4};
+    MemorySurface focused(kButtonWidth, kButtonHeight);
+    MemorySurface plain(kButtonWidth, kButtonHeight);
+    DrawFaceOn(host_, focused, ODS_FOCUS);
+    DrawFaceOn(host_, plain, 0);
+    const RECT ring{4, 4, kButtonWidth - 4, kButtonHeight - 4};
     int outside = 0;
     EXPECT_GT(DifferencesOnlyWhere(
                   focused, plain, [&](int x, int y) { return OnBorder(ring, x, y); }, outside),
@@ -301,169 +288,27 @@ TEST_F(ClassicFace, PictureStaysLeftWithSpacingFourWhateverTheProperties) {
     auto& button = host_.button();
     button.SetImages(&images);
     button.SetImageIndex(0);
-    MemorySurface asked(kW, 40);
-    MemorySurface left(kW, 40);
-    ::SetWindowPos(button.hwnd(), nullptr, 0, 0, kW, 40, SWP_NOMOVE | SWP_NOZORDER);
+    MemorySurface asked(kButtonWidth, 40);
+    MemorySurface left(kButtonWidth, 40);
+    ::SetWindowPos(button.hwnd(), nullptr, 0, 0, kButtonWidth, 40, SWP_NOMOVE | SWP_NOZORDER);
 
     button.SetImagePos(quarnel::ipTop);
     button.SetSpacing(10);
-    Face(host_, asked, 0);
+    DrawFaceOn(host_, asked, 0);
     button.SetImagePos(quarnel::ipLeft);
     button.SetSpacing(4);
-    Face(host_, left, 0);
+    DrawFaceOn(host_, left, 0);
     EXPECT_TRUE(asked.SamePixels(left));
 
     // With styles on the properties do count: the test would notice a layout ignored there.
     answers_.SetStyles(true);
-    Face(host_, left, 0);
+    DrawFaceOn(host_, left, 0);
     button.SetImagePos(quarnel::ipTop);
     button.SetSpacing(10);
-    Face(host_, asked, 0);
+    DrawFaceOn(host_, asked, 0);
     EXPECT_FALSE(asked.SamePixels(left));
     button.SetImages(nullptr);
     ::ImageList_Destroy(list);
-}
-
-// The buffered paint paths, seen through the messages they send.
-class BufferedPaint : public ::testing::Test {
-protected:
-    BufferedPaint() : answers_(true) {}
-    AeroAnswers answers_;
-    ButtonHost host_;
-};
-
-TEST_F(BufferedPaint, WithoutCompositionDrawsIntoABitmapOfTheUpdateRectangle) {
-    const HWND window = host_.button().hwnd();
-    const HWND form = host_.form().hwnd();
-    MessageLog log;
-    const RECT part{5, 6, 40, 20};
-    ::ValidateRect(window, nullptr);
-    ::InvalidateRect(window, &part, FALSE);
-    ::UpdateWindow(window);
-
-    const auto draws = log.Of(form, WM_DRAWITEM);
-    ASSERT_EQ(draws.size(), 1u);
-    EXPECT_EQ(draws[0].bitmapSize.cx, 35);
-    EXPECT_EQ(draws[0].bitmapSize.cy, 14);
-    EXPECT_EQ(draws[0].origin.x, 5);
-    EXPECT_EQ(draws[0].origin.y, 6);
-    const auto erases = log.Of(window, WM_ERASEBKGND);
-    ASSERT_FALSE(erases.empty());
-    EXPECT_EQ(erases.back().dc, draws[0].dc) << "erased into the same memory DC first";
-}
-
-TEST_F(BufferedPaint, BufferedCopyLandsWhereTheFaceBelongs) {
-    const HWND window = host_.button().hwnd();
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    MemorySurface onScreen(kW, kH);
-    {
-        const toolkit::UniqueWindowDc dc = toolkit::GetWindowDc(window);
-        ::BitBlt(onScreen.dc(), 0, 0, kW, kH, dc.get(), 0, 0, SRCCOPY);
-    }
-    MemorySurface direct(kW, kH);
-    Face(host_, direct, 0);
-    EXPECT_TRUE(onScreen.SamePixels(direct));
-}
-
-TEST_F(BufferedPaint, WithCompositionErasesAndPrintsIntoThePlatformBuffer) {
-    answers_.SetComposition(true);
-    const HWND window = host_.button().hwnd();
-    const HWND form = host_.form().hwnd();
-    MessageLog log;
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-
-    const auto erases = log.Of(window, WM_ERASEBKGND);
-    const auto prints = log.Of(window, WM_PRINTCLIENT);
-    const auto draws = log.Of(form, WM_DRAWITEM);
-    ASSERT_EQ(prints.size(), 1u);
-    ASSERT_EQ(draws.size(), 1u);
-    ASSERT_FALSE(erases.empty());
-    EXPECT_EQ(prints[0].lParam, PRF_CLIENT);
-    EXPECT_EQ(erases.back().dc, prints[0].dc);
-    EXPECT_EQ(draws[0].dc, prints[0].dc);
-    EXPECT_EQ(draws[0].bitsPerPixel, 32);
-}
-
-TEST_F(BufferedPaint, APaintWithItsOwnDcDrawsIntoIt) {
-    const HWND window = host_.button().hwnd();
-    const HWND form = host_.form().hwnd();
-    MemorySurface target(kW, kH);
-    target.Fill(kGround);
-    MessageLog log;
-    ::SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(target.dc()), 0);
-    const auto draws = log.Of(form, WM_DRAWITEM);
-    ASSERT_EQ(draws.size(), 1u);
-    EXPECT_EQ(draws[0].dc, target.dc());
-    EXPECT_LT(target.Count(kGround), kW * kH);
-}
-
-TEST_F(BufferedPaint, ButtonColourRequestPaintsTheParentBackgroundAndAnswersNoBrush) {
-    const HWND window = host_.button().hwnd();
-    const HWND form = host_.form().hwnd();
-    const LPARAM about = reinterpret_cast<LPARAM>(window);
-    const auto nullBrush = reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
-    MemorySurface surface(kW, kH);
-
-    surface.Fill(kGround);
-    EXPECT_EQ(::SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(surface.dc()), about),
-              nullBrush);
-    EXPECT_EQ(surface.Count(::GetSysColor(COLOR_BTNFACE)), kW * kH) << "the form's background";
-
-    // A double-buffered parent erases into the DC itself, shifted to the button's place.
-    host_.form().SetDoubleBuffered(true);
-    MessageLog log;
-    surface.Fill(kGround);
-    EXPECT_EQ(::SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(surface.dc()), about),
-              nullBrush);
-    const auto erases = log.Of(form, WM_ERASEBKGND);
-    ASSERT_EQ(erases.size(), 1u);
-    EXPECT_EQ(erases[0].origin.x, 10);
-    EXPECT_EQ(erases[0].origin.y, 10);
-    POINT origin{-1, -1};
-    ::GetWindowOrgEx(surface.dc(), &origin);
-    EXPECT_EQ(origin.x, 0);
-    EXPECT_EQ(origin.y, 0);
-    EXPECT_EQ(surface.Count(::GetSysColor(COLOR_BTNFACE)), kW * kH);
-
-    // The classic look leaves the request to the platform.
-    answers_.SetStyles(false);
-    EXPECT_NE(::SendMessageW(form, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(surface.dc()), about),
-              nullBrush);
-}
-
-struct LeakCase {
-    const char* name;
-    bool styles;
-    bool composition;
-    int paints;
-};
-
-TEST(AeroPaintObjects, GdiAndUserObjectsStayFlatOverManyPaints) {
-    const LeakCase cases[] = {
-        {"themed, no composition", true, false, 10000},
-        {"classic", false, false, 1000},
-        {"themed, composition", true, true, 1000},
-    };
-    for (const LeakCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        AeroAnswers answers(c.styles, c.composition);
-        ButtonHost host;
-        const HWND window = host.button().hwnd();
-        for (int i = 0; i < 10; ++i)
-            ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const int gdiBefore = static_cast<int>(testing_support::GdiObjectCount());
-        const int userBefore = testing_support::UserObjectCount();
-        ASSERT_GT(gdiBefore, 0);
-        host.button().MouseEnter(); // the hot face, the one the pointer brings
-        for (int i = 0; i < c.paints; ++i)
-            ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(static_cast<int>(testing_support::GdiObjectCount()), gdiBefore);
-        EXPECT_EQ(testing_support::UserObjectCount(), userBefore);
-    }
-    // The count notices a leak.
-    const int before = static_cast<int>(testing_support::GdiObjectCount());
-    toolkit::UniqueBrush brush(::CreateSolidBrush(RGB(1, 2, 3)));
-    EXPECT_EQ(static_cast<int>(testing_support::GdiObjectCount()), before + 1);
 }
 
 } // namespace

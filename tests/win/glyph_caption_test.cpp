@@ -52,8 +52,8 @@ protected:
         toolkit::Canvas canvas;
         canvas.Bind(surface.dc());
         canvas.SetFont(font_.get(), color);
-        const RECT drawn = glyph_.Draw(canvas, client, offset, caption, quarnel::blGlyphLeft, -1, 4,
-                                       state, false, 0, nullptr, -1);
+        const RECT drawn = glyph_.Draw(
+            canvas, {.client = client, .captionShift = offset, .caption = caption, .state = state});
         lastFontColor_ = canvas.fontColor();
         return drawn;
     }
@@ -111,9 +111,7 @@ TEST_F(GlyphCaption, TwoLinesAreMeasuredTogetherAndEachCentredOnItsOwn) {
     canvas.SetFont(font_.get(), RGB(0, 0, 0));
     // A solid brush left on the canvas must not paint a text background.
     canvas.SetBrushColor(RGB(255, 0, 0));
-    const RECT drawn =
-        glyph_.Draw(canvas, kClient, {0, 0}, L"Forward\r\nLeft", quarnel::blGlyphLeft, -1, 4,
-                    quarnel::bsUp, false, 0, nullptr, -1);
+    const RECT drawn = glyph_.Draw(canvas, {.client = kClient, .caption = L"Forward\r\nLeft"});
     canvas.Unbind();
 
     const SIZE first = Measure(L"Forward");

@@ -53,8 +53,12 @@ protected:
         toolkit::Canvas canvas;
         canvas.Bind(surface.dc());
         canvas.SetFont(font_.get(), RGB(0, 0, 0));
-        return glyph_.Draw(canvas, client, offset, caption, quarnel::blGlyphLeft, -1, 4, state,
-                           false, 0, &images, 0);
+        return glyph_.Draw(canvas, {.client = client,
+                                    .captionShift = offset,
+                                    .caption = caption,
+                                    .state = state,
+                                    .images = &images,
+                                    .imageIndex = 0});
     }
 
     quarnel::gdip::EngineSession engine_;
@@ -141,8 +145,8 @@ TEST_F(GlyphPicture, NoPictureOutsideTheList) {
         toolkit::Canvas canvas;
         canvas.Bind(surface.dc());
         canvas.SetFont(font_.get(), RGB(0, 0, 0));
-        const RECT drawn = glyph_.Draw(canvas, {0, 0, 100, 30}, {0, 0}, L"", quarnel::blGlyphLeft,
-                                       -1, 4, quarnel::bsUp, false, 0, &images, index);
+        const RECT drawn = glyph_.Draw(
+            canvas, {.client = {0, 0, 100, 30}, .images = &images, .imageIndex = index});
         canvas.Unbind();
         EXPECT_EQ(surface.Count(kGround), 100 * 30) << "index " << index;
         // Laid out as if there were no picture: the empty caption sits in the middle.

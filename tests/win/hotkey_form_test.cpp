@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/settings_file.h"
+#include "support/test_files.h"
 #include "toolkit/application.h"
 #include "toolkit/win_handles.h"
 #include "ui/unit1.h"
@@ -71,11 +72,7 @@ protected:
         ::DeleteFileW(quarnel::SettingsTempFileName(path_).c_str());
     }
     void WriteFile(const std::string& bytes) const {
-        toolkit::UniqueKernelHandle file =
-            toolkit::OwnFileHandle(::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        ASSERT_TRUE(testing_support::WriteWholeFile(path_, bytes));
     }
     TForm1& Start() {
         form_ = std::make_unique<TForm1>();

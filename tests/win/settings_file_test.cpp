@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "support/test_files.h"
 #include "toolkit/error.h"
 #include "toolkit/wide.h"
 #include "toolkit/win_handles.h"
@@ -56,25 +57,9 @@ protected:
     }
 
     void WriteBytes(const std::string& bytes) const {
-        toolkit::UniqueKernelHandle file =
-            toolkit::OwnFileHandle(::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        ASSERT_TRUE(file);
-        DWORD written = 0;
-        ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                                &written, nullptr));
+        ASSERT_TRUE(testing_support::WriteWholeFile(path_, bytes));
     }
-    std::string ReadBytes() const {
-        toolkit::UniqueKernelHandle file = toolkit::OwnFileHandle(::CreateFileW(
-            path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-            nullptr, OPEN_EXISTING, 0, nullptr));
-        std::string bytes;
-        char chunk[4096];
-        DWORD read = 0;
-        while (file && ::ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0)
-            bytes.append(chunk, read);
-        return bytes;
-    }
+    std::string ReadBytes() const { return testing_support::ReadWholeFile(path_); }
     int FileCount() const {
         int count = 0;
         WIN32_FIND_DATAW found{};
@@ -147,15 +132,11 @@ TEST_F(SettingsFileTest, FilesThatAreNotUtf8FailWithTheEncodingText) {
 TEST_F(SettingsFileTest, OtherReadersDoNotStopALoadButAWriterDoes) {
     WriteBytes("[System]\r\ncb1=2\r\n");
     {
-        toolkit::UniqueKernelHandle reader = toolkit::OwnFileHandle(
-            ::CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, 0, nullptr));
+        toolkit::UniqueFile reader = testing_support::HoldFile(path_);
         ASSERT_TRUE(reader);
         EXPECT_EQ(LoadSettingsFile(path_).ReadInteger(u"System", u"cb1", 0), 2);
     }
-    toolkit::UniqueKernelHandle writer = toolkit::OwnFileHandle(
-        ::CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, 0, nullptr));
+    toolkit::UniqueFile writer = testing_support::HoldFile(path_, GENERIC_WRITE);
     ASSERT_TRUE(writer);
     const std::u16string text = ErrorOf([&] { LoadSettingsFile(path_); });
     EXPECT_EQ(text, CannotOpen(ERROR_SHARING_VIOLATION));
@@ -207,9 +188,7 @@ TEST_F(SettingsFileTest, SaveIntoAMissingFolderFailsWithTheCreateText) {
 TEST_F(SettingsFileTest, FileHeldWithoutDeleteSharingFailsTheSaveAndStaysIntact) {
     const std::string old = "\xEF\xBB\xBF[System]\r\nBottom2=1\r\n\r\n";
     WriteBytes(old);
-    toolkit::UniqueKernelHandle holder = toolkit::OwnFileHandle(
-        ::CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, 0, nullptr));
+    toolkit::UniqueFile holder = testing_support::HoldFile(path_);
     ASSERT_TRUE(holder);
     const std::u16string text = ErrorOf([&] { SaveSettingsFile(path_, Geometry(2)); });
     EXPECT_EQ(text.rfind(u"ファイル \"" + FromWide(path_) + u"\" を作成できません。", 0), 0u);
@@ -220,9 +199,7 @@ TEST_F(SettingsFileTest, FileHeldWithoutDeleteSharingFailsTheSaveAndStaysIntact)
 
 TEST_F(SettingsFileTest, AShortHoldIsWaitedOut) {
     WriteBytes("[System]\r\nBottom2=1\r\n");
-    toolkit::UniqueKernelHandle holder = toolkit::OwnFileHandle(
-        ::CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, 0, nullptr));
+    toolkit::UniqueFile holder = testing_support::HoldFile(path_);
     ASSERT_TRUE(holder);
     // Another program lets go of the file a moment after the save has begun.
     std::thread other([&] {

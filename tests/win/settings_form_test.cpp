@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/settings_file.h"
+#include "support/test_files.h"
 #include "toolkit/application.h"
 #include "toolkit/wide.h"
 #include "toolkit/win_handles.h"
@@ -42,22 +43,9 @@ protected:
         ::DeleteFileW(quarnel::SettingsTempFileName(path_).c_str());
     }
     void WriteFile(const std::string& bytes) const {
-        toolkit::UniqueKernelHandle file =
-            toolkit::OwnFileHandle(::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        ASSERT_TRUE(testing_support::WriteWholeFile(path_, bytes));
     }
-    std::string ReadFile() const {
-        toolkit::UniqueKernelHandle file = toolkit::OwnFileHandle(::CreateFileW(
-            path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-        std::string bytes;
-        char chunk[4096];
-        DWORD read = 0;
-        while (file && ::ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0)
-            bytes.append(chunk, read);
-        return bytes;
-    }
+    std::string ReadFile() const { return testing_support::ReadWholeFile(path_); }
     TForm1& Start() {
         form_ = std::make_unique<TForm1>();
         form_->CreateHidden();

@@ -54,14 +54,14 @@ protected:
             [this](const std::u16string& text) { errors.push_back(text); });
         form.Create(L"ToolkitTestForm", L"toolkit", 300, 200);
         first.set_name(L"Btn_01");
-        first.Create(form, L"one", 0, 0, 60, 40);
+        first.Create(form, L"one", {0, 0, 60, 40});
         second.set_name(L"Btn_L9");
-        second.Create(form, L"two", 70, 0, 60, 40);
-        check.Create(form.hwnd(), L"check", 0, 50, 100, 17);
-        combo.Create(form.hwnd(), 0, 80, 150, 24);
+        second.Create(form, L"two", {70, 0, 60, 40});
+        check.Create(form.hwnd(), L"check", {0, 50, 100, 17});
+        combo.Create(form.hwnd(), {0, 80, 150, 24});
         combo.AddItem(L"a");
         combo.AddItem(L"b");
-        label.Create(form.hwnd(), L"label", 0, 120, 100, 14);
+        label.Create(form.hwnd(), L"label", {0, 120, 100, 14});
         for (ProbeButton* button : {&first, &second})
             button->onMouseDown = [this](toolkit::PushButtonBase& sender, MouseButton mouse, int x,
                                          int y) {
@@ -132,7 +132,7 @@ TEST_F(ToolkitTest, FocusChangeRuleGivesTheDefaultLook) {
 
 TEST_F(ToolkitTest, ButtonDestroyedBeforeItsFormLeavesTheFocusRule) {
     auto extra = std::make_unique<ProbeButton>();
-    extra->Create(form, L"extra", 140, 0, 60, 40);
+    extra->Create(form, L"extra", {140, 0, 60, 40});
     ::SetFocus(extra->hwnd());
     EXPECT_TRUE(extra->styleCalls.back());
     extra.reset();

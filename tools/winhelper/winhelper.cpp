@@ -1,45 +1,6 @@
-// winhelper: what end-to-end scripts need to see and poke inside Wine.
-//   winhelper top CLASS            one line per top-level window of CLASS:
-//                                  hwnd x y w h visible iconic foreground "text"
-//   winhelper wait CLASS MS        waits (50 ms polls) until a visible CLASS window exists
-//                                  (hidden ones of the class are passed over)
-//   winhelper gone CLASS MS        waits until no window of CLASS exists
-//   winhelper client CLASS         client area of the first CLASS window in screen pixels: x y w h
-//   winhelper children CLASS       one line per child: id class x y w h style checked sel "text"
-//                                  (screen coordinates; checked: BM_GETCHECK; sel: CB_GETCURSEL)
-//   winhelper post CLASS MSG WPARAM LPARAM      PostMessageW to the first CLASS window
-//   winhelper msgbox TITLE MS      waits for a message box captioned TITLE, prints its text
-//   winhelper closebox TITLE       closes the message box captioned TITLE (IDOK)
-//   winhelper combo CLASS INDEX    selects item INDEX of the first combo box as the user would
-//   winhelper holdclip MS          opens the clipboard, prints "held", keeps it open MS ms
-//   winhelper clip -               prints the clipboard's Unicode text
-//   winhelper held VK              exit code 0 when GetAsyncKeyState reports VK (hex) held
-//   winhelper workarea -           the work area (SPI_GETWORKAREA): x y w h
-//   winhelper gui CLASS            GDI and USER objects of the process of the first CLASS
-//                                  window: gdi N user M (see GuiObjects for Wine)
-//   winhelper deliver CLASS LOG ROUNDS ID [ID...]
-//                                  presses the children ID, ID, ... in turn (a posted left
-//                                  click each), ROUNDS in all; after each press waits (10 s at
-//                                  most) until the practice client's LOG has one "line" more.
-//                                  Every 1000 rounds and at the end: round R received N gdi G
-//                                  user U
-//   winhelper crowd N SECONDS [STOP]
-//                                  opens N visible top-level windows, prints "ready", then for
-//                                  SECONDS (or until the file STOP exists) closes one and opens
-//                                  one every 5 ms; prints "closed C opened O" at the end
-//   winhelper closekill CLASS MAXUS SEED
-//                                  posts WM_CLOSE to the first CLASS window, waits a random
-//                                  0 to MAXUS microseconds, then terminates its process;
-//                                  prints "delay D exited E" (E 1: it had ended by itself)
-//   winhelper clipbusy CLASS ID ROUNDS TITLE
-//                                  ROUNDS times: holds the clipboard open, presses child ID,
-//                                  waits for the message box TITLE, closes it, lets go of the
-//                                  clipboard; prints "rounds R boxes B" and the first box text
-//   winhelper activate CLASS       makes the first CLASS window the foreground window
-//   winhelper foreground -         the class name of the foreground window
-//   winhelper holdhotkey MODS VK MS  registers the hotkey (RegisterHotKey flags, hex key) for
-//                                  this process, prints "held", keeps it MS ms
-// Texts are printed as UTF-8. Exit code 0 on success, 1 when nothing was found.
+// winhelper: what end-to-end scripts need to see and poke inside Wine. Run it without
+// arguments for its commands. Texts are printed as UTF-8, one line each. Exit code 0 on
+// success, 1 when nothing was found, 2 for a command it does not know.
 #include <windows.h>
 
 #include <winternl.h>
@@ -55,9 +16,9 @@
 
 namespace {
 
+// UTF-8 on one line: line breaks become "|".
 std::string Utf8(const std::wstring& text) {
     std::string out = shared::Utf8(text);
-    // Keep one line per window.
     for (char& c : out)
         if (c == '\r' || c == '\n')
             c = '|';
@@ -112,14 +73,24 @@ bool VisibleOfClassExists(const std::wstring& className) {
     return false;
 }
 
-int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
+// Asks `found` every 50 ms until it answers true or `milliseconds` have passed.
+template <typename Found> bool PollFor(int milliseconds, Found found) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
-        if (untilGone ? ::FindWindowW(className.c_str(), nullptr) == nullptr
-                      : VisibleOfClassExists(className))
-            return 0;
+        if (found())
+            return true;
         ::Sleep(50);
     }
-    return 1;
+    return false;
+}
+
+int Wait(const std::wstring& className, int milliseconds, bool untilGone) {
+    return PollFor(milliseconds,
+                   [&] {
+                       return untilGone ? ::FindWindowW(className.c_str(), nullptr) == nullptr
+                                        : VisibleOfClassExists(className);
+                   })
+               ? 0
+               : 1;
 }
 
 int Client(const std::wstring& className) {
@@ -165,15 +136,12 @@ HWND FindBox(const std::wstring& title) {
 }
 
 int MessageBoxText(const std::wstring& title, int milliseconds) {
-    for (int waited = 0; waited <= milliseconds; waited += 50) {
-        if (HWND box = FindBox(title)) {
-            // The message text is the static control with id 0xFFFF.
-            std::printf("%s\n", Utf8(TextOf(::GetDlgItem(box, 0xFFFF))).c_str());
-            return 0;
-        }
-        ::Sleep(50);
-    }
-    return 1;
+    HWND box = nullptr;
+    if (!PollFor(milliseconds, [&] { return (box = FindBox(title)) != nullptr; }))
+        return 1;
+    // The message text is the static control with id 0xFFFF.
+    std::printf("%s\n", Utf8(TextOf(::GetDlgItem(box, 0xFFFF))).c_str());
+    return 0;
 }
 
 int CloseBox(const std::wstring& title) {
@@ -438,7 +406,7 @@ int Crowd(int count, int seconds, const std::wstring& stop) {
     int closed = 0;
     const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
     while (::GetTickCount64() < end &&
-           (stop.empty() || ::GetFileAttributesW(stop.c_str()) == INVALID_FILE_ATTRIBUTES)) {
+           (stop == L"-" || ::GetFileAttributesW(stop.c_str()) == INVALID_FILE_ATTRIBUTES)) {
         // Answer every message (caption requests of a search included) while the crowd turns.
         MSG message{};
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
@@ -545,64 +513,116 @@ int HoldHotKey(UINT modifiers, UINT virtualKey, int milliseconds) {
     return 0;
 }
 
+struct Command {
+    const wchar_t* name;
+    const char* arguments; // as the usage shows them
+    const char* what;
+    int argumentCount;
+    int (*run)(wchar_t** arguments);
+};
+
+int Number(const wchar_t* text) {
+    return _wtoi(text);
+}
+UINT Hex(const wchar_t* text) {
+    return static_cast<UINT>(wcstoul(text, nullptr, 16));
+}
+std::vector<int> Numbers(const wchar_t* commaSeparated) {
+    std::vector<int> numbers;
+    for (const wchar_t* at = commaSeparated; *at != L'\0';) {
+        numbers.push_back(_wtoi(at));
+        while (*at != L'\0' && *at != L',')
+            ++at;
+        if (*at == L',')
+            ++at;
+    }
+    return numbers;
+}
+
+const Command kCommands[] = {
+    {L"top", "CLASS", "one line per top-level window: hwnd x y w h visible iconic foreground text",
+     1, [](wchar_t** a) { return Top(a[0]); }},
+    {L"wait", "CLASS MS", "waits (50 ms polls) until a visible CLASS window exists", 2,
+     [](wchar_t** a) { return Wait(a[0], Number(a[1]), false); }},
+    {L"gone", "CLASS MS", "waits until no window of CLASS exists", 2,
+     [](wchar_t** a) { return Wait(a[0], Number(a[1]), true); }},
+    {L"client", "CLASS", "client area of the first CLASS window on the screen: x y w h", 1,
+     [](wchar_t** a) { return Client(a[0]); }},
+    {L"children", "CLASS", "one line per child: id class x y w h style checked sel text", 1,
+     [](wchar_t** a) { return Children(a[0]); }},
+    {L"post", "CLASS MSG WPARAM LPARAM", "PostMessageW to the first CLASS window", 4,
+     [](wchar_t** a) {
+         return ::PostMessageW(First(a[0]), static_cast<UINT>(wcstoul(a[1], nullptr, 0)),
+                               wcstoull(a[2], nullptr, 0), wcstoll(a[3], nullptr, 0))
+                    ? 0
+                    : 1;
+     }},
+    {L"msgbox", "TITLE MS", "waits for a message box captioned TITLE, prints its text", 2,
+     [](wchar_t** a) { return MessageBoxText(a[0], Number(a[1])); }},
+    {L"closebox", "TITLE", "closes the message box captioned TITLE (IDOK)", 1,
+     [](wchar_t** a) { return CloseBox(a[0]); }},
+    {L"combo", "CLASS INDEX", "selects item INDEX of the first combo box as the user would", 2,
+     [](wchar_t** a) { return SelectCombo(a[0], Number(a[1])); }},
+    {L"holdclip", "MS", "opens the clipboard, prints \"held\", keeps it open MS ms", 1,
+     [](wchar_t** a) { return HoldClipboard(Number(a[0])); }},
+    {L"clip", "", "prints the clipboard's Unicode text", 0,
+     [](wchar_t**) { return PrintClipboard(); }},
+    {L"held", "VK", "exit code 0 when GetAsyncKeyState reports VK (hex) held", 1,
+     [](wchar_t** a) { return ::GetAsyncKeyState(static_cast<int>(Hex(a[0]))) < 0 ? 0 : 1; }},
+    {L"workarea", "", "the work area (SPI_GETWORKAREA): x y w h", 0,
+     [](wchar_t**) { return WorkArea(); }},
+    {L"activate", "CLASS", "makes the first CLASS window the foreground window", 1,
+     [](wchar_t** a) { return Activate(a[0]); }},
+    {L"foreground", "", "the class name of the foreground window", 0,
+     [](wchar_t**) { return Foreground(); }},
+    {L"gui", "CLASS", "GDI and USER objects of the first CLASS window's process: gdi N user M", 1,
+     [](wchar_t** a) { return Gui(a[0]); }},
+    {L"deliver", "CLASS LOG ROUNDS IDS",
+     "presses the children IDS (comma-separated) in turn, ROUNDS posted left clicks, each "
+     "once the client's LOG has one \"line\" more (10 s at most); every 1000 rounds and at "
+     "the end: round R received N gdi G user U",
+     4, [](wchar_t** a) { return Deliver(a[0], a[1], Number(a[2]), Numbers(a[3])); }},
+    {L"crowd", "N SECONDS STOP",
+     "opens N visible top-level windows, prints \"ready\", then closes one and opens one every "
+     "5 ms for SECONDS or until the file STOP exists; prints \"closed C opened O\"",
+     3, [](wchar_t** a) { return Crowd(Number(a[0]), Number(a[1]), a[2]); }},
+    {L"closekill", "CLASS MAXUS SEED",
+     "posts WM_CLOSE to the first CLASS window, waits a random 0 to MAXUS us, terminates its "
+     "process; prints \"delay D exited E\" (E 1: it had ended by itself)",
+     3,
+     [](wchar_t** a) {
+         return CloseAndKill(a[0], _wtoi64(a[1]), static_cast<unsigned>(Number(a[2])));
+     }},
+    {L"clipbusy", "CLASS ID ROUNDS TITLE",
+     "ROUNDS times: holds the clipboard, presses child ID, waits for the box TITLE and closes "
+     "it; prints \"rounds R boxes B\" and the first box text",
+     4, [](wchar_t** a) { return ClipboardBusy(a[0], Number(a[1]), Number(a[2]), a[3]); }},
+    {L"holdhotkey", "MODS VK MS",
+     "registers the hotkey (hex RegisterHotKey flags and key), prints \"held\", keeps it MS ms", 3,
+     [](wchar_t** a) { return HoldHotKey(Hex(a[0]), Hex(a[1]), Number(a[2])); }},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: winhelper COMMAND [ARGUMENTS]\n");
+    for (const Command& command : kCommands)
+        std::fprintf(stderr, "  %-10s %-23s %s\n", Utf8(command.name).c_str(), command.arguments,
+                     command.what);
+    return 2;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3)
-        return 2;
-    const std::wstring command = argv[1];
-    const std::wstring target = argv[2];
-    int result = 2;
-    if (command == L"top")
-        result = Top(target);
-    else if (command == L"wait" && argc >= 4)
-        result = Wait(target, _wtoi(argv[3]), false);
-    else if (command == L"gone" && argc >= 4)
-        result = Wait(target, _wtoi(argv[3]), true);
-    else if (command == L"client")
-        result = Client(target);
-    else if (command == L"children")
-        result = Children(target);
-    else if (command == L"post" && argc >= 6)
-        result = ::PostMessageW(First(target), static_cast<UINT>(wcstoul(argv[3], nullptr, 0)),
-                                wcstoull(argv[4], nullptr, 0), wcstoll(argv[5], nullptr, 0))
-                     ? 0
-                     : 1;
-    else if (command == L"msgbox" && argc >= 4)
-        result = MessageBoxText(target, _wtoi(argv[3]));
-    else if (command == L"closebox")
-        result = CloseBox(target);
-    else if (command == L"combo" && argc >= 4)
-        result = SelectCombo(target, _wtoi(argv[3]));
-    else if (command == L"holdclip")
-        result = HoldClipboard(_wtoi(target.c_str()));
-    else if (command == L"held")
-        result =
-            ::GetAsyncKeyState(static_cast<int>(wcstoul(target.c_str(), nullptr, 16))) < 0 ? 0 : 1;
-    else if (command == L"clip")
-        result = PrintClipboard();
-    else if (command == L"workarea")
-        result = WorkArea();
-    else if (command == L"gui")
-        result = Gui(target);
-    else if (command == L"deliver" && argc >= 6) {
-        std::vector<int> ids;
-        for (int i = 5; i < argc; ++i)
-            ids.push_back(_wtoi(argv[i]));
-        result = Deliver(target, argv[3], _wtoi(argv[4]), ids);
-    } else if (command == L"crowd" && argc >= 4)
-        result = Crowd(_wtoi(target.c_str()), _wtoi(argv[3]), argc >= 5 ? argv[4] : L"");
-    else if (command == L"closekill" && argc >= 5)
-        result = CloseAndKill(target, _wtoi64(argv[3]), static_cast<unsigned>(_wtoi(argv[4])));
-    else if (command == L"clipbusy" && argc >= 6)
-        result = ClipboardBusy(target, _wtoi(argv[3]), _wtoi(argv[4]), argv[5]);
-    else if (command == L"activate")
-        result = Activate(target);
-    else if (command == L"foreground")
-        result = Foreground();
-    else if (command == L"holdhotkey" && argc >= 5)
-        result = HoldHotKey(static_cast<UINT>(wcstoul(argv[2], nullptr, 16)),
-                            static_cast<UINT>(wcstoul(argv[3], nullptr, 16)), _wtoi(argv[4]));
-    std::fflush(stdout);
-    return result;
+    if (argc < 2)
+        return Usage();
+    for (const Command& command : kCommands) {
+        if (command.name != std::wstring_view(argv[1]))
+            continue;
+        if (argc - 2 != command.argumentCount)
+            return Usage();
+        const int result = command.run(argv + 2);
+        std::fflush(stdout);
+        return result;
+    }
+    return Usage();
 }

@@ -36,8 +36,7 @@ ButtonHost::ButtonHost(int width, int height, const wchar_t* caption)
     form_->SetLeft(100);
     form_->SetTop(100);
     button_->set_name(L"Btn_00");
-    button_->Create(*form_, caption, 10, 10, width, height);
-    ::SetWindowLongPtrW(button_->hwnd(), GWLP_ID, 100);
+    button_->Create(*form_, caption, {10, 10, width, height}, 100);
     button_->SetFont(font_.get());
     form_->Show();
     Pump();

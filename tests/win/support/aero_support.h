@@ -11,6 +11,7 @@
 #include "controls/aero_buttons.h"
 #include "controls/aero_platform.h"
 #include "support/gdi_count.h"
+#include "support/memory_surface.h"
 #include "toolkit/form.h"
 
 namespace testing_support {
@@ -75,6 +76,19 @@ private:
     std::unique_ptr<ProbeButton> button_;
     toolkit::UniqueFont font_;
 };
+
+// The size of a freshly created button, and the colour a face is drawn over in the tests.
+inline constexpr int kButtonWidth = 75;
+inline constexpr int kButtonHeight = 25;
+inline constexpr COLORREF kFaceGround = RGB(255, 0, 255);
+
+// The button's face for one owner-draw request, on `surface` filled with kFaceGround first.
+// (Inline: the repaint benchmark shares this file without the memory surface.)
+inline void DrawFaceOn(ButtonHost& host, MemorySurface& surface, UINT itemState) {
+    surface.Fill(kFaceGround);
+    const RECT item{0, 0, surface.width(), surface.height()};
+    host.button().DrawFace(surface.dc(), item, itemState);
+}
 
 // Messages sent or posted to the windows of this thread while it lives.
 class MessageLog {
