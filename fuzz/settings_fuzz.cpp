@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/panel_settings.h"
-#include "app/settings_image.h"
-#include "app/utf8.h"
+#include "settings/panel_settings.h"
+#include "settings/settings_image.h"
+#include "settings/utf8.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "link/game_link_port.h"
+#include "link/virtual_keys.h"
 #include "panel_identity.h"
 
 namespace quarnel {
@@ -24,11 +25,6 @@ inline constexpr std::u16string_view kOrionClientClass = u"Orion UO Client";
 
 inline constexpr std::uint32_t kPrimaryPauseMs = 100;
 inline constexpr std::uint32_t kFallbackPauseMs = 300;
-
-inline constexpr std::uint8_t kVkShift = 0x10;
-inline constexpr std::uint8_t kVkControl = 0x11;
-inline constexpr std::uint8_t kVkV = 0x56;
-inline constexpr std::uint8_t kVkReturn = 0x0D;
 
 inline constexpr std::u16string_view kClipboardOpenError = u"クリップボード %s を開けません";
 inline constexpr std::u16string_view kResourceError = u"システム リソース不足です";

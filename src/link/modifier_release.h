@@ -9,17 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace quarnel {
+#include "link/virtual_keys.h"
 
-// The left and right modifier keys as their virtual-key codes.
-inline constexpr std::uint8_t kVkLShift = 0xA0;
-inline constexpr std::uint8_t kVkRShift = 0xA1;
-inline constexpr std::uint8_t kVkLControl = 0xA2;
-inline constexpr std::uint8_t kVkRControl = 0xA3;
-inline constexpr std::uint8_t kVkLMenu = 0xA4;
-inline constexpr std::uint8_t kVkRMenu = 0xA5;
-inline constexpr std::uint8_t kVkLWin = 0x5B;
-inline constexpr std::uint8_t kVkRWin = 0x5C;
+namespace quarnel {
 
 // The keys looked at, in the order a release goes through them.
 inline constexpr std::uint8_t kReleasedModifiers[] = {

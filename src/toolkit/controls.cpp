@@ -20,6 +20,16 @@ bool AnswerCommand(UINT message, WPARAM wParam, WORD code, const std::function<v
     result = 0;
     return true;
 }
+// A visible BUTTON child of the given kind (radio button, check box).
+CreateParams ButtonParams(HWND parent, const std::wstring& caption, Bounds bounds, int id,
+                          DWORD buttonStyle) {
+    return {.className = L"BUTTON",
+            .text = caption,
+            .style = WS_CHILD | WS_VISIBLE | buttonStyle,
+            .bounds = bounds,
+            .parent = parent,
+            .id = id};
+}
 } // namespace
 
 // --- Label -----------------------------------------------------------------------------
@@ -105,12 +115,7 @@ void RadioButton::Create(HWND parent, RadioGroup& group, const std::wstring& cap
     group_ = &group;
     // Each radio checks itself and unchecks its group through RadioGroup, so the platform's
     // own group search (WS_GROUP boundaries) plays no part.
-    CreateNative({.className = L"BUTTON",
-                  .text = caption,
-                  .style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
-                  .bounds = bounds,
-                  .parent = parent,
-                  .id = id});
+    CreateNative(ButtonParams(parent, caption, bounds, id, BS_RADIOBUTTON));
     group.Add(*this);
     if (checked)
         group.Check(*this);
@@ -133,12 +138,7 @@ bool RadioButton::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& 
 // --- Check box -------------------------------------------------------------------------
 
 void CheckBox::Create(HWND parent, const std::wstring& caption, Bounds bounds, int id) {
-    CreateNative({.className = L"BUTTON",
-                  .text = caption,
-                  .style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
-                  .bounds = bounds,
-                  .parent = parent,
-                  .id = id});
+    CreateNative(ButtonParams(parent, caption, bounds, id, BS_AUTOCHECKBOX));
 }
 
 bool CheckBox::Checked() const {

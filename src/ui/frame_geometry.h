@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "app/panel_settings.h"
-#include "app/settings_image.h"
+#include "settings/panel_settings.h"
+#include "settings/settings_image.h"
 
 namespace quarnel {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_image.h"
+#include "settings/settings_image.h"
 #include "ui/compose.h"
 #include "ui/hotkey_keys.h"
 

@@ -1,6 +1,6 @@
 #include "ui/unit1.h"
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "link/delivery.h"
 #include "link/held_modifiers.h"
 #include "link/win32_port.h"

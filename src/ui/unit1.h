@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_image.h"
+#include "settings/settings_image.h"
 #include "controls/aero_buttons.h"
 #include "link/delivery.h"
 #include "toolkit/controls.h"

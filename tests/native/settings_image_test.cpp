@@ -1,5 +1,5 @@
-#include "app/panel_settings.h"
-#include "app/settings_image.h"
+#include "settings/panel_settings.h"
+#include "settings/settings_image.h"
 
 #include <gtest/gtest.h>
 

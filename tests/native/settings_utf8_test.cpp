@@ -1,5 +1,5 @@
-#include "app/settings_image.h"
-#include "app/utf8.h"
+#include "settings/settings_image.h"
+#include "settings/utf8.h"
 
 #include <gtest/gtest.h>
 

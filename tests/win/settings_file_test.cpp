@@ -1,6 +1,6 @@
 // The settings file through the real file system: loads with and without the mark, files
 // held by other handles, read-only files, error texts, and saves that are never torn.
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <windows.h>
 

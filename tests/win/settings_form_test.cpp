@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/test_files.h"
 #include "toolkit/application.h"
 #include "toolkit/wide.h"

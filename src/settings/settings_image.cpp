@@ -1,8 +1,8 @@
-#include "app/settings_image.h"
+#include "settings/settings_image.h"
 
 #include <algorithm>
 
-#include "app/utf8.h"
+#include "settings/utf8.h"
 
 namespace quarnel {
 namespace {

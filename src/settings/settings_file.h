@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/settings_image.h"
+#include "settings/settings_image.h"
 
 namespace quarnel {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "app/settings_image.h"
+#include "settings/settings_image.h"
 #include "panel_identity.h"
 
 namespace quarnel {

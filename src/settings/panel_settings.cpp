@@ -1,4 +1,4 @@
-#include "app/panel_settings.h"
+#include "settings/panel_settings.h"
 
 namespace quarnel {
 
