@@ -162,11 +162,9 @@ std::optional<std::u16string> SettingsImage::Value(std::u16string_view section,
 
 std::int32_t SettingsImage::ReadInteger(std::u16string_view section, std::u16string_view key,
                                         std::int32_t defaultValue) const {
-    auto value = Value(section, key);
+    const auto value = Value(section, key);
     if (!value)
         return defaultValue;
-    if (value->size() > 2 && (*value)[0] == u'0' && ((*value)[1] == u'x' || (*value)[1] == u'X'))
-        value->replace(0, 2, u"$");
     return ParseSettingsInteger(*value).value_or(defaultValue);
 }
 
