@@ -25,10 +25,15 @@ std::string Utf8(const std::wstring& text) {
     return out;
 }
 
+// The window's text as its own thread answers WM_GETTEXT. No SMTO_ABORTIFHUNG: Wine may take a
+// busy thread for a hung one and answer at once with nothing, which read as an empty caption.
+// A thread that does not answer within 10 s shows as "<no answer>", never as an empty text.
 std::wstring TextOf(HWND window) {
     wchar_t buffer[1024] = {};
-    ::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
-                          SMTO_ABORTIFHUNG, 2000, nullptr);
+    DWORD_PTR copied = 0;
+    if (!::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                               SMTO_NORMAL, 10000, &copied))
+        return L"<no answer>";
     return buffer;
 }
 
