@@ -7,7 +7,7 @@ set -euo pipefail
 # Marlett and the rest of Wine's own fonts, which --no-install-recommends would skip.
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xdotool
-          x11-utils imagemagick librsvg2-bin fonts-ipafont-gothic zip unzip)
+          x11-utils x11-xkb-utils imagemagick librsvg2-bin fonts-ipafont-gothic zip unzip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -23,7 +23,7 @@ fi
 # command:package that gives it
 commands=(wine:wine wineserver:wine wineboot:wine x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
           x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64 Xvfb:xvfb xdotool:xdotool
-          xdpyinfo:x11-utils convert:imagemagick import:imagemagick rsvg-convert:librsvg2-bin
+          xdpyinfo:x11-utils setxkbmap:x11-xkb-utils convert:imagemagick import:imagemagick rsvg-convert:librsvg2-bin
           ninja:ninja-build cmake:cmake ctest:cmake clang:clang g++:g++ zip:zip unzip:unzip)
 absent=()
 for entry in "${commands[@]}"; do
