@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/settings_file.h"
+#include "support/panel_form_fixture.h"
 #include "support/test_files.h"
 #include "toolkit/application.h"
 #include "toolkit/win_handles.h"
@@ -53,31 +54,11 @@ std::vector<std::wstring> Items(HMENU menu) {
     return items;
 }
 
-class HotkeyFormTest : public ::testing::Test {
+class HotkeyFormTest : public testing_support::PanelFormTest {
 protected:
-    void SetUp() override {
-        path_ = quarnel::SettingsFileName();
-        Remove();
-        toolkit::Application::Instance().SetErrorSink(
-            [this](const std::u16string& text) { errors_.push_back(text); });
-    }
     void TearDown() override {
-        form_.reset();
-        toolkit::Application::Instance().SetErrorSink(nullptr);
+        PanelFormTest::TearDown();
         ::UnregisterHotKey(nullptr, kProbeId);
-        Remove();
-    }
-    void Remove() const {
-        ::DeleteFileW(path_.c_str());
-        ::DeleteFileW(quarnel::SettingsTempFileName(path_).c_str());
-    }
-    void WriteFile(const std::string& bytes) const {
-        ASSERT_TRUE(testing_support::WriteWholeFile(path_, bytes));
-    }
-    TForm1& Start() {
-        form_ = std::make_unique<TForm1>();
-        form_->CreateHidden();
-        return *form_;
     }
     // The hotkey list of the menu, one item per line.
     std::vector<std::wstring> HotkeyList() const {
@@ -97,10 +78,6 @@ protected:
     void PressHotkey(HotkeyCommand command) {
         ::SendMessageW(form_->hwnd(), WM_HOTKEY, static_cast<WPARAM>(IdOf(command)), 0);
     }
-
-    std::wstring path_;
-    std::vector<std::u16string> errors_;
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(HotkeyFormTest, TheKeypadIsTheDefaultWithNumLockOnAndOffAndIsReleasedOnClose) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/settings_file.h"
+#include "support/panel_form_fixture.h"
 #include "support/test_files.h"
 #include "toolkit/application.h"
 #include "toolkit/wide.h"
@@ -24,33 +25,8 @@ using quarnel::TForm1;
 const std::u16string kBadEncodingBox =
     u"Unicode 文字のマッピングがターゲットのマルチバイト コード ページに存在しません.";
 
-class SettingsFormTest : public ::testing::Test {
+class SettingsFormTest : public testing_support::PanelFormTest {
 protected:
-    void SetUp() override {
-        path_ = quarnel::SettingsFileName();
-        Remove();
-        toolkit::Application::Instance().SetErrorSink(
-            [this](const std::u16string& text) { errors_.push_back(text); });
-    }
-    void TearDown() override {
-        form_.reset();
-        toolkit::Application::Instance().SetErrorSink(nullptr);
-        Remove();
-    }
-    void Remove() const {
-        ::SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(path_.c_str());
-        ::DeleteFileW(quarnel::SettingsTempFileName(path_).c_str());
-    }
-    void WriteFile(const std::string& bytes) const {
-        ASSERT_TRUE(testing_support::WriteWholeFile(path_, bytes));
-    }
-    std::string ReadFile() const { return testing_support::ReadWholeFile(path_); }
-    TForm1& Start() {
-        form_ = std::make_unique<TForm1>();
-        form_->CreateHidden();
-        return *form_;
-    }
     // Closes the window as its close box does.
     void Close() { ::SendMessageW(form_->hwnd(), WM_CLOSE, 0, 0); }
     // Clicks the borderless check box as the user does.
@@ -67,10 +43,6 @@ protected:
     static bool HasCaption(HWND window) {
         return (::GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
     }
-
-    std::wstring path_;
-    std::vector<std::u16string> errors_;
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(SettingsFormTest, FirstStartUsesTheDefaultsAndCloseWritesTheFile) {
