@@ -21,6 +21,9 @@ e2e_cleanup() {
     for pid in "${E2E_PIDS[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
+    # Wine takes the windows of a killed process away a moment after the process: the next
+    # script must not find this one's panel or client and take it for its own.
+    ((${#E2E_PIDS[@]} == 0)) || wait_windows_gone
     xdotool keyup ctrl alt shift 2>/dev/null || true
     rm -rf "$E2E_DIR"
 }
@@ -43,8 +46,18 @@ wait_until() {
     done
 }
 
+# Waits (at most 10 s each) until no window of the panel or of a practice client is left.
+E2E_WINDOW_CLASSES=(TForm1 "Ultima Online" UOWIN SDL_app "Orion UO Client")
+wait_windows_gone() {
+    local class
+    for class in "${E2E_WINDOW_CLASSES[@]}"; do
+        wine "$WINHELPER_EXE" gone "$class" 10000 >/dev/null 2>&1 || echo "  a $class window stayed after its process ended" >&2
+    done
+}
+
 # Starts the panel in the background; sets PANEL_PID and waits for its window.
 start_panel() {
+    helper gone TForm1 10000 >/dev/null || fail_now "a panel of an earlier run is still there"
     wine "$PANEL_EXE" >>"$E2E_DIR/panel.err" 2>&1 &
     PANEL_PID=$!
     E2E_PIDS+=("$PANEL_PID")
