@@ -105,7 +105,7 @@ protected:
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    static LRESULT CALLBACK NativeWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     HWND CreateFrom(const CreateParams& params, void* creationData);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT GuardedDispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -113,7 +113,7 @@ private:
     void Detach();
 
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;
+    WNDPROC nativeProc_ = nullptr; // the native control's own procedure, once subclassed
     bool doubleBuffered_ = false;
     bool parentDoubleBuffered_ = true;
     std::wstring name_;
