@@ -57,6 +57,7 @@ public:
         (raised_++ == 0 ? raiseClientMs : raisePanelMs) += Now() - start;
     }
     void PostSetFocus(quarnel::LinkWindow w) override { real_.PostSetFocus(w); }
+    void AwaitInFront(quarnel::LinkWindow w) override { real_.AwaitInFront(w); }
     std::uint32_t MapVirtualKeyToScanCode(std::uint32_t vk) override {
         return real_.MapVirtualKeyToScanCode(vk);
     }

@@ -49,6 +49,7 @@ void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child, Rais
     port.BringToTop(top);
     // The child carries the chat line; without one the message simply reaches no window.
     port.PostSetFocus(child);
+    port.AwaitInFront(top);
     TypePasteAndTwoEnters(port);
     if (raisePanel == RaisePanel::Yes)
         port.BringToTop(port.FindTopLevel(kPanelClass));
@@ -61,6 +62,7 @@ void PasteIntoPrimary(GameLinkPort& port, LinkWindow top, LinkWindow child, Rais
 // line is said by the first Shift+Enter, on its own, rather than joined to the command.
 void PasteIntoClassicUo(GameLinkPort& port, LinkWindow window) {
     port.BringToTop(window);
+    port.AwaitInFront(window);
     TypeKey(port, kVkShift, 0);
     PressAndRelease(port, kVkReturn);
     TypeKey(port, kVkShift, kKeyEventKeyUp);
@@ -95,6 +97,7 @@ GameClient PasteIntoGameClientOfToday(GameLinkPort& port, const std::vector<Link
         if (client == GameClient::Orion) {
             // A single window with no chat child: activating it gives it the keys.
             port.BringToTop(windows[i]);
+            port.AwaitInFront(windows[i]);
             TypePasteAndTwoEnters(port);
             return client;
         }

@@ -39,6 +39,9 @@ public:
     virtual void BringToTop(LinkWindow window) = 0;
     // PostMessageW(window, WM_SETFOCUS, 0, 0); the result does not matter.
     virtual void PostSetFocus(LinkWindow window) = 0;
+    // Waits, for a moment at most, until the raised window is the foreground window and its
+    // thread has taken the activation in: it has answered a message sent a little later.
+    virtual void AwaitInFront(LinkWindow window) = 0;
     // MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC).
     virtual std::uint32_t MapVirtualKeyToScanCode(std::uint32_t virtualKey) = 0;
     // keybd_event(virtualKey, scanCode, flags, 0).

@@ -27,6 +27,7 @@ public:
     std::u16string ProcessImagePath(LinkWindow window) override;
     void BringToTop(LinkWindow window) override;
     void PostSetFocus(LinkWindow window) override;
+    void AwaitInFront(LinkWindow window) override;
     std::uint32_t MapVirtualKeyToScanCode(std::uint32_t virtualKey) override;
     void KeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     void Sleep(std::uint32_t milliseconds) override;

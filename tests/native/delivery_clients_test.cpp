@@ -32,7 +32,7 @@ TEST(Delivery, ClassicUoGetsShiftEnterPasteEnterAndThePanelStaysBehind) {
     // the keyboard.
     const Calls expected =
         Concat({{"FindWindow Ultima Online -> 0", "FindChild 0 Ultima Online -> 0", "Collect",
-                 "Caption 40", "Class 40", "Raise 40"},
+                 "Caption 40", "Class 40", "Raise 40", "AwaitInFront 40"},
                 kClassicUoKeys});
     EXPECT_EQ(port.calls, expected);
 }
@@ -45,7 +45,7 @@ TEST(Delivery, OrionGetsTheClassicKeysWithoutFocusMessage) {
     EXPECT_EQ(quarnel::PasteIntoGameClient(port), quarnel::GameClient::Orion);
     const Calls expected =
         Concat({{"FindWindow Ultima Online -> 0", "FindChild 0 Ultima Online -> 0", "Collect",
-                 "Caption 50", "Class 50", "Raise 50"},
+                 "Caption 50", "Class 50", "Raise 50", "AwaitInFront 50"},
                 kPrimaryKeys});
     EXPECT_EQ(port.calls, expected);
 }

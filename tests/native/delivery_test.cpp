@@ -20,7 +20,7 @@ TEST(Delivery, PrimaryClientWithChild) {
     quarnel::PasteIntoGameClient(port);
     const Calls expected =
         Concat({{"FindWindow Ultima Online -> 10", "FindChild 10 Ultima Online -> 11", "Raise 10",
-                 "PostSetFocus 11"},
+                 "PostSetFocus 11", "AwaitInFront 10"},
                 kPrimaryKeys,
                 {"FindWindow TForm1 -> 99", "Raise 99"}});
     EXPECT_EQ(port.calls, expected);
@@ -33,7 +33,7 @@ TEST(Delivery, HotkeyDeliveryLeavesTheClientInFront) {
     quarnel::PasteIntoGameClient(port, quarnel::RaisePanel::No);
     const Calls expected =
         Concat({{"FindWindow Ultima Online -> 10", "FindChild 10 Ultima Online -> 11", "Raise 10",
-                 "PostSetFocus 11"},
+                 "PostSetFocus 11", "AwaitInFront 10"},
                 kPrimaryKeys});
     EXPECT_EQ(port.calls, expected);
 }
@@ -57,7 +57,7 @@ TEST(Delivery, PrimaryClientWithoutChildStillTypes) {
     quarnel::PasteIntoGameClient(port);
     const Calls expected =
         Concat({{"FindWindow Ultima Online -> 10", "FindChild 10 Ultima Online -> 0", "Raise 10",
-                 "PostSetFocus 0"},
+                 "PostSetFocus 0", "AwaitInFront 10"},
                 kPrimaryKeys,
                 {"FindWindow TForm1 -> 99", "Raise 99"}});
     EXPECT_EQ(port.calls, expected);

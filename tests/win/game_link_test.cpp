@@ -205,6 +205,73 @@ TEST(GameLinkPort, PauseAnswersSentMessagesAsTheyArrive) {
     EXPECT_GE(pauseEnd - pauseStart, std::chrono::milliseconds(1000));
 }
 
+// A top-level window on a thread of its own, as another program's client: counts the WM_NULL
+// requests its thread answers; `hang` keeps that thread from answering anything.
+class WindowOnItsOwnThread {
+public:
+    explicit WindowOnItsOwnThread(bool hang) {
+        thread_ = std::thread([this, hang] {
+            window_ = ::CreateWindowExW(0, L"STATIC", L"other thread", WS_POPUP | WS_VISIBLE, 40,
+                                        40, 80, 40, nullptr, nullptr, nullptr, nullptr);
+            previous_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+                window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+            ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            ready_ = true;
+            while (hang && !stop_)
+                ::Sleep(5);
+            MSG message;
+            while (!stop_ && ::GetMessageW(&message, nullptr, 0, 0) > 0)
+                ::DispatchMessageW(&message);
+            ::DestroyWindow(window_);
+        });
+        while (!ready_)
+            ::Sleep(1);
+    }
+    ~WindowOnItsOwnThread() {
+        stop_ = true;
+        ::PostThreadMessageW(::GetWindowThreadProcessId(window_, nullptr), WM_NULL, 0, 0);
+        thread_.join();
+    }
+    HWND window() const { return window_; }
+    int answered() const { return answered_; }
+
+private:
+    static LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self =
+            reinterpret_cast<WindowOnItsOwnThread*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_NULL && self != nullptr)
+            ++self->answered_;
+        return ::CallWindowProcW(self->previous_, window, message, wParam, lParam);
+    }
+    std::thread thread_;
+    HWND window_ = nullptr;
+    WNDPROC previous_ = nullptr;
+    std::atomic<bool> ready_{false}, stop_{false};
+    std::atomic<int> answered_{0};
+};
+
+TEST(GameLinkPort, AwaitInFrontReturnsWithTheRaisedWindowInFrontAndItsThreadCaughtUp) {
+    const WindowOnItsOwnThread client(false);
+    const OwnedWindow owner = MakeOwnerWindow();
+    Win32GameLinkPort port(owner.get());
+    const quarnel::LinkWindow target = quarnel::ToLinkWindow(client.window());
+    port.BringToTop(target);
+    port.AwaitInFront(target);
+    EXPECT_EQ(::GetForegroundWindow(), client.window());
+    EXPECT_GE(client.answered(), 1) << "the client's thread had not answered yet";
+}
+
+TEST(GameLinkPort, AwaitInFrontDoesNotWaitForAClientThatNeverAnswers) {
+    const WindowOnItsOwnThread hung(true);
+    const OwnedWindow owner = MakeOwnerWindow();
+    Win32GameLinkPort port(owner.get());
+    const auto start = std::chrono::steady_clock::now();
+    port.AwaitInFront(quarnel::ToLinkWindow(hung.window()));
+    // Bounded by its own limits (about a fifth of a second); far below what a hang would take.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(hung.answered(), 0);
+}
+
 // A stand-in client in this process: top-level and child of class "Ultima Online"; the child
 // hands the focus on to its edit control, as the game's chat holder does.
 constexpr wchar_t kClientClass[] = L"Ultima Online";

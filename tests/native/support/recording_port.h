@@ -101,6 +101,9 @@ public:
     void PostSetFocus(LinkWindow window) override {
         Record("PostSetFocus " + std::to_string(Id(window)));
     }
+    void AwaitInFront(LinkWindow window) override {
+        Record("AwaitInFront " + std::to_string(Id(window)));
+    }
     std::uint32_t MapVirtualKeyToScanCode(std::uint32_t virtualKey) override {
         Record("Map " + Hex(virtualKey));
         // High bits set, as the extended lookup would give, to show that only the low byte
