@@ -16,6 +16,7 @@ declare -A PANEL_ID=(
 # for its window. PRACTICE_MODE_ARGS (from CTest) adds the arguments of the client's mode.
 start_practice() {
     : >"$PRACTICE_LOG"
+    log_seen=0
     local class="Ultima Online"
     [[ " $* " == *" --fallback "* ]] && class=UOWIN
     [[ " $* " == *" --classicuo "* ]] && class=SDL_app
@@ -74,12 +75,20 @@ wait_received() { wait_until "${2:-10}" bash -c "(( \$(sed -n 's/^line //p' '$PR
 # One command at a time: after a press, waits for its line(s) ("a|b" for two) and compares
 # them with the last lines received. `sent` counts the lines expected so far.
 sent=0
+# The client's log lines up to the last expectation: a failed one shows what came after.
+log_seen=0
 expect_after() {
     local what=$1 want=$2 count
     count=$(tr -cd '|' <<<"$want" | wc -c)
     sent=$((sent + count + 1))
     wait_received "$sent" || true
+    local failures=$E2E_FAILURES
     check "$what" equals "$(last_received $((count + 1)))" "$want"
+    if ((E2E_FAILURES > failures)); then
+        echo "  the client's log since the expectation before:"
+        tail -n "+$((log_seen + 1))" "$PRACTICE_LOG" | sed 's/^/    /'
+    fi
+    log_seen=$(wc -l <"$PRACTICE_LOG")
 }
 
 # The last N received lines joined with "|".
