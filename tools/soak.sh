@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Soaks the real Quarnel.exe under Wine and prints a table of what it survived: figures, not
-# only pass or fail. Not part of tools/test.sh: the full counts take about an hour.
+# only pass or fail. Not part of tools/test.sh: the full counts take about 45 minutes.
 #
 #   tools/soak.sh [--saves N] [--deliveries N] [--crowd N] [--clipboard N] [--only PART]
 #
